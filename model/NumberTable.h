@@ -1,0 +1,35 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace orvanta {
+
+inline constexpr int kLowestNumber = 0;
+inline constexpr int kHighestNumber = 36;
+inline constexpr int kNumberCount = kHighestNumber + 1;
+
+// The classification codes of one wheel number, trimmed ("-" where the number
+// has no value in a classification, which happens only for 0).
+struct NumberInfo {
+    std::string Number;
+    std::string Color;
+    std::string HighLow;
+    std::string EvenOdd;
+    std::string N12;
+    std::string N6;
+    std::string Row;
+    std::string Column;
+    std::string Sector;
+};
+
+// Indexed by the wheel number 0 to 36.
+using NumberTable = std::array<NumberInfo, kNumberCount>;
+
+NumberTable BuildNumberTable();
+
+constexpr bool IsWheelNumber(int n) {
+    return n >= kLowestNumber && n <= kHighestNumber;
+}
+
+}  // namespace orvanta

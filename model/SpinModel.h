@@ -1,0 +1,66 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/NumberTable.h"
+
+namespace orvanta {
+
+// Running counts per classification value. Element 0 of every array is never
+// counted. Counts are int so that nothing wraps on long histories.
+struct SpinTallies {
+    std::array<int, 13> RowCount{};
+    std::array<int, 7> SectorCount{};
+    std::array<int, 4> ColumnCount{};
+    std::array<int, 4> N12Count{};
+    std::array<int, 7> N6Count{};
+    int EvenCount = 0;
+    int OddCount = 0;
+    int HighCount = 0;
+    int LowCount = 0;
+    int RedCount = 0;
+    int BlackCount = 0;
+    int ZeroCount = 0;
+
+    bool operator==(const SpinTallies&) const = default;
+};
+
+// The ordered history of spins and the tallies per classification value.
+// Only AddResult and ClearResults change it; it has no fixed capacity.
+class SpinModel {
+public:
+    explicit SpinModel(const NumberTable& table) : table_(&table) {}
+    SpinModel(NumberTable&&) = delete;  // the table must outlive the model
+
+    // Records one spin of n and counts its codes. A number outside 0 to 36 is
+    // ignored, so a bad caller can never store a spin that has no codes.
+    void AddResult(int n);
+
+    // Empties the history and zeroes every tally.
+    void ClearResults();
+
+    int SpinCount() const { return static_cast<int>(spins_.size()); }
+
+    // The number of slot i, 1-based and oldest first. i must lie in 1..SpinCount().
+    int SpinAt(int i) const { return spins_[static_cast<std::size_t>(i - 1)]; }
+
+    // The slot's text: the number blank-padded to two characters ("7 ", "36"),
+    // or two blanks for a slot that holds no spin.
+    std::string SlotText(int i) const;
+
+    // Every spin, oldest first.
+    const std::vector<std::int8_t>& Spins() const { return spins_; }
+
+    const SpinTallies& Tallies() const { return tallies_; }
+    const NumberTable& Table() const { return *table_; }
+
+private:
+    const NumberTable* table_;
+    std::vector<std::int8_t> spins_;
+    SpinTallies tallies_;
+};
+
+}  // namespace orvanta

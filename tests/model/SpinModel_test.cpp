@@ -1,0 +1,162 @@
+#include "model/SpinModel.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <numeric>
+#include <random>
+#include <string>
+
+namespace orvanta {
+namespace {
+
+class SpinModelTest : public ::testing::Test {
+protected:
+    NumberTable table_ = BuildNumberTable();
+    SpinModel model_{table_};
+
+    void Add(std::initializer_list<int> spins) {
+        for (int n : spins) {
+            model_.AddResult(n);
+        }
+    }
+};
+
+template <std::size_t N>
+int SumFromOne(const std::array<int, N>& counts) {
+    return std::accumulate(counts.begin() + 1, counts.end(), 0);
+}
+
+void ExpectInvariants(const SpinModel& model) {
+    const SpinTallies& t = model.Tallies();
+    const int count = model.SpinCount();
+    EXPECT_EQ(t.RedCount + t.BlackCount + t.ZeroCount, count);
+    EXPECT_EQ(t.HighCount + t.LowCount + t.ZeroCount, count);
+    EXPECT_EQ(t.EvenCount + t.OddCount + t.ZeroCount, count);
+    EXPECT_EQ(SumFromOne(t.N12Count) + t.ZeroCount, count);
+    EXPECT_EQ(SumFromOne(t.N6Count) + t.ZeroCount, count);
+    EXPECT_EQ(SumFromOne(t.RowCount) + t.ZeroCount, count);
+    EXPECT_EQ(SumFromOne(t.ColumnCount) + t.ZeroCount, count);
+    EXPECT_EQ(SumFromOne(t.SectorCount), count);
+    EXPECT_EQ(t.RowCount[0] + t.SectorCount[0] + t.ColumnCount[0] + t.N12Count[0] + t.N6Count[0], 0);
+}
+
+TEST_F(SpinModelTest, NineteenNineteenZero) {
+    Add({19, 19, 0});
+    const SpinTallies& t = model_.Tallies();
+    EXPECT_EQ(model_.SpinCount(), 3);
+    EXPECT_EQ(t.RedCount, 2);
+    EXPECT_EQ(t.BlackCount, 0);
+    EXPECT_EQ(t.ZeroCount, 1);
+    EXPECT_EQ(t.HighCount, 2);
+    EXPECT_EQ(t.LowCount, 0);
+    EXPECT_EQ(t.OddCount, 2);
+    EXPECT_EQ(t.EvenCount, 0);
+    EXPECT_EQ(t.N12Count[2], 2);
+    EXPECT_EQ(t.N6Count[4], 2);
+    EXPECT_EQ(t.RowCount[7], 2);
+    EXPECT_EQ(t.ColumnCount[1], 2);
+    EXPECT_EQ(t.SectorCount[1], 3);
+    ExpectInvariants(model_);
+}
+
+TEST_F(SpinModelTest, ZeroCountsOnlyAsZeroAndInTheFirstSector) {
+    Add({0});
+    SpinTallies expected;
+    expected.ZeroCount = 1;
+    expected.SectorCount[1] = 1;
+    EXPECT_EQ(model_.Tallies(), expected);
+}
+
+TEST_F(SpinModelTest, TwoDigitCodesCountAtTheirValue) {
+    Add({36, 34, 31});
+    const SpinTallies& t = model_.Tallies();
+    EXPECT_EQ(t.RowCount[12], 2);
+    EXPECT_EQ(t.RowCount[11], 1);
+    EXPECT_EQ(t.RowCount[1], 0);
+    EXPECT_EQ(t.N6Count[6], 3);
+    EXPECT_EQ(t.ColumnCount[3], 1);
+    EXPECT_EQ(t.ColumnCount[1], 2);
+}
+
+TEST_F(SpinModelTest, SlotsHoldBlankPaddedTextsInEntryOrder) {
+    Add({7, 36, 0, 10});
+    EXPECT_EQ(model_.SlotText(1), "7 ");
+    EXPECT_EQ(model_.SlotText(2), "36");
+    EXPECT_EQ(model_.SlotText(3), "0 ");
+    EXPECT_EQ(model_.SlotText(4), "10");
+    EXPECT_EQ(model_.SpinAt(1), 7);
+    EXPECT_EQ(model_.SpinAt(4), 10);
+    // Slot 0 and the slots above the count hold no spin.
+    EXPECT_EQ(model_.SlotText(0), "  ");
+    EXPECT_EQ(model_.SlotText(5), "  ");
+}
+
+TEST_F(SpinModelTest, InvariantsHoldOverManyRandomSpins) {
+    std::mt19937 random(20261209);
+    std::uniform_int_distribution<int> number(0, 36);
+    std::array<int, kNumberCount> seen{};
+    for (int i = 1; i <= 20000; ++i) {
+        const int n = number(random);
+        ++seen[n];
+        model_.AddResult(n);
+        if (i % 997 == 0) {
+            ExpectInvariants(model_);
+        }
+    }
+    ExpectInvariants(model_);
+    const SpinTallies& t = model_.Tallies();
+    EXPECT_EQ(t.ZeroCount, seen[0]);
+    EXPECT_EQ(t.RowCount[12], seen[34] + seen[35] + seen[36]);
+    EXPECT_EQ(t.SectorCount[6], seen[29] + seen[7] + seen[28] + seen[12] + seen[35] + seen[3] + seen[26]);
+    EXPECT_EQ(t.RedCount, seen[1] + seen[3] + seen[5] + seen[7] + seen[9] + seen[12] + seen[14] + seen[16] +
+                              seen[18] + seen[19] + seen[21] + seen[23] + seen[25] + seen[27] + seen[30] +
+                              seen[32] + seen[34] + seen[36]);
+}
+
+TEST_F(SpinModelTest, ClearEmptiesEverythingAndRefillStartsAtSlotOne) {
+    Add({5, 17, 0, 32, 32});
+    model_.ClearResults();
+    EXPECT_EQ(model_.SpinCount(), 0);
+    EXPECT_EQ(model_.Tallies(), SpinTallies{});
+    EXPECT_EQ(model_.SlotText(1), "  ");
+
+    Add({14, 0});
+    EXPECT_EQ(model_.SpinCount(), 2);
+    EXPECT_EQ(model_.SlotText(1), "14");
+    EXPECT_EQ(model_.SlotText(2), "0 ");
+
+    SpinModel fresh(table_);
+    fresh.AddResult(14);
+    fresh.AddResult(0);
+    EXPECT_EQ(model_.Tallies(), fresh.Tallies());
+}
+
+TEST_F(SpinModelTest, NumbersOffTheWheelAreIgnored) {
+    Add({5});
+    const SpinTallies before = model_.Tallies();
+    Add({-1, 37, 100, 255, -128, INT_MIN, INT_MAX});
+    EXPECT_EQ(model_.SpinCount(), 1);
+    EXPECT_EQ(model_.Tallies(), before);
+    EXPECT_EQ(model_.SlotText(2), "  ");
+}
+
+// The history has no fixed capacity and no counter wraps at 16 bits.
+TEST_F(SpinModelTest, LongHistoriesNeitherStopNorWrap) {
+    constexpr int kSpins = 70000;
+    for (int i = 0; i < kSpins; ++i) {
+        model_.AddResult(i % 2 == 0 ? 0 : 36);
+    }
+    const SpinTallies& t = model_.Tallies();
+    EXPECT_EQ(model_.SpinCount(), kSpins);
+    EXPECT_EQ(t.ZeroCount, kSpins / 2);
+    EXPECT_EQ(t.RedCount, kSpins / 2);
+    EXPECT_EQ(t.SectorCount[1], kSpins / 2);
+    EXPECT_EQ(t.SectorCount[3], kSpins / 2);
+    EXPECT_EQ(model_.SlotText(65537), "0 ");
+    EXPECT_EQ(model_.SlotText(kSpins), "36");
+    ExpectInvariants(model_);
+}
+
+}  // namespace
+}  // namespace orvanta
