@@ -1,0 +1,128 @@
+#include "ui/Form1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include "ui/TabControl.h"
+
+namespace orvanta {
+namespace {
+
+class Form1Test : public ::testing::Test {
+protected:
+    Form1 form_;
+
+    QTabWidget* tabs() const { return form_.findChild<QTabWidget*>("SSTab1"); }
+    QAction* action(const char* name) const { return form_.findChild<QAction*>(name); }
+};
+
+TEST_F(Form1Test, CaptionHasTwoBlanksBeforeTheVersion) {
+    EXPECT_EQ(form_.windowTitle(), "Orvanta  v1.2");
+    EXPECT_EQ(form_.objectName(), "Form1");
+}
+
+TEST_F(Form1Test, ClientAreaIsFixedBelowTheMenuBar) {
+    form_.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form_));
+    const QWidget* client = form_.centralWidget();
+    EXPECT_EQ(client->size(), QSize(791, 535));
+    EXPECT_GE(client->y(), form_.menuBar()->geometry().bottom());
+    EXPECT_EQ(form_.height(), client->geometry().bottom() + 1);
+    EXPECT_EQ(form_.minimumSize(), form_.maximumSize());
+}
+
+TEST_F(Form1Test, FileMenuHoldsOpenSaveAndExit) {
+    const QMenu* file = form_.findChild<QMenu*>("mnu_File");
+    ASSERT_NE(file, nullptr);
+    EXPECT_EQ(file->title(), "&File");
+    const QList<QAction*> items = file->actions();
+    ASSERT_EQ(items.size(), 4);
+    EXPECT_EQ(items[0]->objectName(), "mnu_Open");
+    EXPECT_EQ(items[0]->text(), "&Open");
+    EXPECT_EQ(items[1]->objectName(), "mnu_Save");
+    EXPECT_EQ(items[1]->text(), "&Save");
+    EXPECT_TRUE(items[2]->isSeparator());
+    EXPECT_EQ(items[2]->objectName(), "mnu_sep1");
+    EXPECT_EQ(items[3]->objectName(), "mnu_Exit");
+    EXPECT_EQ(items[3]->text(), "E&xit");
+    EXPECT_EQ(form_.menuBar()->actions().size(), 1);
+}
+
+TEST_F(Form1Test, TwelvePagesInOneRowWithMainShown) {
+    const QTabWidget* tab = tabs();
+    ASSERT_NE(tab, nullptr);
+    const QStringList expected = {
+        "Main", "Statistics Summary", "Color",      "High/Low", "Even/Odd", "n 12", "Row", "Column",
+        "n 6",  "Wheel Sector",       "Calculator", "Help"};
+    ASSERT_EQ(tab->count(), expected.size());
+    for (int i = 0; i < tab->count(); ++i) {
+        EXPECT_EQ(tab->tabText(i), expected[i]);
+    }
+    EXPECT_EQ(tab->currentIndex(), 0);
+    EXPECT_EQ(tab->geometry(), QRect(0, 0, 790, 534));
+
+    form_.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form_));
+    const QTabBar* strip = tab->tabBar();
+    for (int i = 0; i < tab->count(); ++i) {
+        const QRect r = strip->tabRect(i);
+        EXPECT_EQ(r.top(), strip->tabRect(0).top()) << expected[i].toStdString();
+        EXPECT_LE(strip->mapTo(tab, r.topRight()).x(), tab->width()) << expected[i].toStdString();
+    }
+    // Like a tabbed dialog, the tabs fill their row.
+    EXPECT_EQ(strip->mapTo(tab, strip->tabRect(tab->count() - 1).topRight()).x(), tab->width() - 1);
+}
+
+// Controls are placed in twips from the tab control's corner; that only works if
+// every page starts exactly the strip's height down.
+TEST_F(Form1Test, PagesStartUnderTheStrip) {
+    form_.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form_));
+    for (int i = 0; i < kTabPageCount; ++i) {
+        tabs()->setCurrentIndex(i);
+        const QWidget* page = form_.page(static_cast<TabPage>(i));
+        EXPECT_EQ(page->mapTo(tabs(), QPoint(0, 0)), QPoint(0, TabControl::kStripHeight)) << i;
+        EXPECT_EQ(page->width(), tabs()->width()) << i;
+    }
+
+    auto* probe = new QWidget(form_.page(TabPage::Main));
+    TabControl::Place(probe, 240, 720, 4575, 5055);
+    EXPECT_EQ(probe->mapTo(tabs(), QPoint(0, 0)), QPoint(16, 48));
+    EXPECT_EQ(probe->size(), QSize(305, 337));
+}
+
+TEST_F(Form1Test, AddResultRecordsThroughTheModel) {
+    form_.AddResult(7);
+    form_.AddResult(36);
+    form_.AddResult(37);
+    EXPECT_EQ(form_.model().SpinCount(), 2);
+    EXPECT_EQ(form_.model().SlotText(1), "7 ");
+    EXPECT_EQ(form_.model().Tallies().RedCount, 2);
+}
+
+TEST_F(Form1Test, OpenAndSaveChangeNothingYet) {
+    form_.AddResult(5);
+    action("mnu_Open")->trigger();
+    action("mnu_Save")->trigger();
+    EXPECT_EQ(form_.model().SpinCount(), 1);
+}
+
+TEST_F(Form1Test, ExitEndsTheEventLoopAtOnce) {
+    form_.show();
+    form_.AddResult(12);
+    QTimer::singleShot(0, &form_, [this] { action("mnu_Exit")->trigger(); });
+    // A safety net so a broken Exit fails the test instead of hanging it.
+    QTimer::singleShot(5000, &form_, [] { QCoreApplication::exit(99); });
+    EXPECT_EQ(QApplication::exec(), 0);
+}
+
+}  // namespace
+}  // namespace orvanta

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QRect>
+#include <QTabWidget>
+
+namespace orvanta {
+
+// A tab control whose pages start a fixed distance below its top edge, so that
+// controls measured from the control's corner land where the layout puts them.
+// All tabs share one row and fill it, as a tabbed dialog does.
+class TabControl : public QTabWidget {
+    Q_OBJECT
+public:
+    // Height of the tab strip; the pages begin right under it.
+    static constexpr int kStripHeight = 20;
+
+    explicit TabControl(QWidget* parent = nullptr);
+
+    // Places a control on a page, given its rectangle in twips measured from the
+    // tab control's top-left corner.
+    static void Place(QWidget* control, int left, int top, int width, int height);
+};
+
+}  // namespace orvanta
