@@ -1,0 +1,98 @@
+#include "grid/ResultsGrid.h"
+
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+#include "grid/CellColors.h"
+#include "model/Category.h"
+#include "ui/FlexGrid.h"
+#include "ui/QtColors.h"
+#include "ui/TabControl.h"
+
+namespace orvanta {
+
+namespace {
+
+constexpr int kColumnWidthsTwips[] = {500, 450, 450, 400, 400, 400, 430, 400, 400};
+
+}  // namespace
+
+ResultsGrid::ResultsGrid(const SpinModel& model, QWidget* page)
+    : QObject(page),
+      model_(model),
+      grid_(new FlexGrid(kWindowRows + 1, kCategoryCount + 1, 1, 1, page)),
+      scroll_(new QScrollBar(Qt::Vertical, page)) {
+    grid_->setObjectName("FlexGrid1");
+    grid_->setAccessibleName("Results");
+    TabControl::Place(grid_, 240, 720, 4575, 5055);
+
+    scroll_->setObjectName("ScrollMain");
+    scroll_->setAccessibleName("Scroll results");
+    scroll_->setRange(0, 0);
+    scroll_->setSingleStep(1);
+    scroll_->setPageStep(1);
+    scroll_->setTracking(true);
+    TabControl::Place(scroll_, 4800, 720, 255, 5050);
+    connect(scroll_, &QScrollBar::valueChanged, this, &ResultsGrid::UpdateGridMain);
+}
+
+void ResultsGrid::SetColumnWidths() {
+    for (int column = 0; column <= kCategoryCount; ++column) {
+        grid_->setColumnWidthTwips(column, kColumnWidthsTwips[column]);
+    }
+}
+
+void ResultsGrid::WriteHeaders() {
+    for (const Category& category : kCategories) {
+        grid_->setCellText(
+            0, category.Column,
+            QString::fromUtf8(category.Header.data(), static_cast<qsizetype>(category.Header.size())));
+    }
+}
+
+void ResultsGrid::UpdateGridMain() {
+    const int count = model_.SpinCount();
+    {
+        // The range follows the history both ways, so a window scrolled back stays
+        // inside the spins after the history was emptied and refilled. The refresh
+        // below already shows the clamped position; no second refresh is needed.
+        const QSignalBlocker blocker(scroll_);
+        scroll_->setMaximum(std::max(0, count - kWindowRows));
+    }
+
+    grid_->beginUpdate();
+    const int first = count > kWindowRows ? count - (kWindowRows - 1) : 1;
+    const int offset = scroll_->value();
+    int row = 0;
+    for (int slot = count - offset; slot >= first - offset; --slot) {
+        WriteRow(++row, slot);
+    }
+    // Rows the window no longer reaches would otherwise keep spins of an earlier history.
+    for (int empty = row + 1; empty <= kWindowRows; ++empty) {
+        for (int column = 0; column <= kCategoryCount; ++column) {
+            grid_->clearCell(empty, column);
+        }
+    }
+    grid_->endUpdate();
+}
+
+void ResultsGrid::WriteRow(int row, int slot) {
+    const int number = model_.SpinAt(slot);
+    const NumberInfo& info = model_.Table()[static_cast<std::size_t>(number)];
+
+    grid_->setCellText(row, 0, QString::number(slot));
+    for (const Category& category : kCategories) {
+        const int column = category.Column;
+        const std::string& code = info.*category.Field;
+        // The number column shows a blank where a sign would stand.
+        const QString text =
+            column == 1 ? QStringLiteral(" ") + QString::number(number) : QString::fromStdString(code);
+        grid_->setCellText(row, column, text);
+        grid_->setCellTextColor(row, column, ToQColor(GetTextColor(column)));
+        grid_->setCellBackColor(row, column, ToQColor(GetBackColor(code, column)));
+    }
+}
+
+}  // namespace orvanta

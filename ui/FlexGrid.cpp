@@ -1,0 +1,255 @@
+#include "ui/FlexGrid.h"
+
+#include <QAbstractTableModel>
+#include <QHeaderView>
+
+#include <algorithm>
+#include <limits>
+#include <optional>
+#include <vector>
+
+#include "ui/Twips.h"
+
+namespace orvanta {
+
+namespace {
+
+// The classic grid's row height for 8.25 pt text.
+constexpr int kRowHeightTwips = 240;
+
+struct Cell {
+    QString text;
+    std::optional<QColor> textColor;
+    std::optional<QColor> backColor;
+};
+
+}  // namespace
+
+class FlexGridModel : public QAbstractTableModel {
+public:
+    FlexGridModel(int rows, int columns, int fixedRows, int fixedColumns, const QPalette& palette)
+        : rows_(rows),
+          columns_(columns),
+          fixedRows_(fixedRows),
+          fixedColumns_(fixedColumns),
+          cells_(static_cast<std::size_t>(rows * columns)),
+          alignments_(static_cast<std::size_t>(columns)),
+          fixedBack_(palette.color(QPalette::Button)),
+          fixedText_(palette.color(QPalette::ButtonText)),
+          defaultBack_(palette.color(QPalette::Base)),
+          defaultText_(palette.color(QPalette::Text)) {}
+
+    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : rows_; }
+    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : columns_; }
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!index.isValid()) {
+            return {};
+        }
+        const Cell& cell = at(index.row(), index.column());
+        const bool fixed = index.row() < fixedRows_ || index.column() < fixedColumns_;
+        switch (role) {
+            case Qt::DisplayRole:
+                return cell.text;
+            case Qt::BackgroundRole:
+                return fixed ? fixedBack_ : cell.backColor.value_or(defaultBack_);
+            case Qt::ForegroundRole:
+                return fixed ? fixedText_ : cell.textColor.value_or(defaultText_);
+            case Qt::TextAlignmentRole:
+                return QVariant::fromValue(Alignment(index.column(), cell.text));
+            default:
+                return {};
+        }
+    }
+
+    Qt::ItemFlags flags(const QModelIndex& index) const override {
+        return index.isValid() ? Qt::ItemIsEnabled : Qt::NoItemFlags;
+    }
+
+    Cell& at(int row, int column) { return cells_[static_cast<std::size_t>(row * columns_ + column)]; }
+    const Cell& at(int row, int column) const {
+        return cells_[static_cast<std::size_t>(row * columns_ + column)];
+    }
+    bool contains(int row, int column) const {
+        return row >= 0 && row < rows_ && column >= 0 && column < columns_;
+    }
+
+    void setAlignment(int column, Qt::Alignment alignment) {
+        alignments_[static_cast<std::size_t>(column)] = alignment;
+        changedAll();
+    }
+    void setDefaultText(const QColor& color) {
+        defaultText_ = color;
+        changedAll();
+    }
+    void setDefaultBack(const QColor& color) {
+        defaultBack_ = color;
+        changedAll();
+    }
+
+    // A batch collects the changed area and reports it once at its end.
+    void begin() { ++batchDepth_; }
+    void end() {
+        if (batchDepth_ > 0 && --batchDepth_ == 0 && dirtyTop_ <= dirtyBottom_) {
+            emit dataChanged(index(dirtyTop_, dirtyLeft_), index(dirtyBottom_, dirtyRight_));
+            resetDirty();
+        }
+    }
+    void changed(int row, int column) {
+        if (batchDepth_ == 0) {
+            const QModelIndex cell = index(row, column);
+            emit dataChanged(cell, cell);
+            return;
+        }
+        dirtyTop_ = std::min(dirtyTop_, row);
+        dirtyBottom_ = std::max(dirtyBottom_, row);
+        dirtyLeft_ = std::min(dirtyLeft_, column);
+        dirtyRight_ = std::max(dirtyRight_, column);
+    }
+    void changedAll() {
+        if (batchDepth_ == 0) {
+            emit dataChanged(index(0, 0), index(rows_ - 1, columns_ - 1));
+            return;
+        }
+        changed(0, 0);
+        changed(rows_ - 1, columns_ - 1);
+    }
+
+private:
+    // Without an alignment of its own a column aligns like the classic grid:
+    // numbers to the right, text to the left.
+    Qt::Alignment Alignment(int column, const QString& text) const {
+        const std::optional<Qt::Alignment>& own = alignments_[static_cast<std::size_t>(column)];
+        if (own) {
+            return *own;
+        }
+        bool numeric = false;
+        text.trimmed().toDouble(&numeric);
+        return (numeric ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+    }
+
+    void resetDirty() {
+        dirtyTop_ = dirtyLeft_ = std::numeric_limits<int>::max();
+        dirtyBottom_ = dirtyRight_ = -1;
+    }
+
+    int rows_;
+    int columns_;
+    int fixedRows_;
+    int fixedColumns_;
+    std::vector<Cell> cells_;
+    std::vector<std::optional<Qt::Alignment>> alignments_;
+    QColor fixedBack_;
+    QColor fixedText_;
+    QColor defaultBack_;
+    QColor defaultText_;
+    int batchDepth_ = 0;
+    int dirtyTop_ = std::numeric_limits<int>::max();
+    int dirtyLeft_ = std::numeric_limits<int>::max();
+    int dirtyBottom_ = -1;
+    int dirtyRight_ = -1;
+};
+
+FlexGrid::FlexGrid(int rows, int columns, int fixedRows, int fixedColumns, QWidget* parent)
+    : QTableView(parent),
+      model_(std::make_unique<FlexGridModel>(rows, columns, fixedRows, fixedColumns, palette())) {
+    setModel(model_.get());
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(TwipsToPixels(kRowHeightTwips));
+    horizontalHeader()->setMinimumSectionSize(1);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setTabKeyNavigation(false);
+    setWordWrap(false);
+    setTextElideMode(Qt::ElideNone);
+    setCornerButtonEnabled(false);
+    setAutoScroll(false);
+}
+
+FlexGrid::~FlexGrid() {
+    // The view must let go of the model before the model goes.
+    setModel(nullptr);
+}
+
+int FlexGrid::rowCount() const {
+    return model_->rowCount();
+}
+int FlexGrid::columnCount() const {
+    return model_->columnCount();
+}
+
+void FlexGrid::setColumnWidthTwips(int column, int twips) {
+    setColumnWidth(column, TwipsToPixels(twips));
+}
+
+void FlexGrid::setColumnAlignment(int column, Qt::Alignment alignment) {
+    if (column >= 0 && column < columnCount()) {
+        model_->setAlignment(column, alignment);
+    }
+}
+
+void FlexGrid::setCellText(int row, int column, const QString& text) {
+    if (!model_->contains(row, column)) {
+        return;
+    }
+    model_->at(row, column).text = text;
+    model_->changed(row, column);
+}
+
+QString FlexGrid::cellText(int row, int column) const {
+    return model_->contains(row, column) ? model_->at(row, column).text : QString();
+}
+
+void FlexGrid::setCellTextColor(int row, int column, const QColor& color) {
+    if (!model_->contains(row, column)) {
+        return;
+    }
+    model_->at(row, column).textColor = color;
+    model_->changed(row, column);
+}
+
+void FlexGrid::setCellBackColor(int row, int column, const QColor& color) {
+    if (!model_->contains(row, column)) {
+        return;
+    }
+    model_->at(row, column).backColor = color;
+    model_->changed(row, column);
+}
+
+void FlexGrid::setDefaultTextColor(const QColor& color) {
+    model_->setDefaultText(color);
+}
+void FlexGrid::setDefaultBackColor(const QColor& color) {
+    model_->setDefaultBack(color);
+}
+
+void FlexGrid::clearCell(int row, int column) {
+    if (!model_->contains(row, column)) {
+        return;
+    }
+    model_->at(row, column) = {};
+    model_->changed(row, column);
+}
+
+void FlexGrid::clearAll() {
+    beginUpdate();
+    for (int r = 0; r < rowCount(); ++r) {
+        for (int c = 0; c < columnCount(); ++c) {
+            clearCell(r, c);
+        }
+    }
+    endUpdate();
+}
+
+void FlexGrid::beginUpdate() {
+    model_->begin();
+}
+void FlexGrid::endUpdate() {
+    model_->end();
+}
+
+}  // namespace orvanta

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QColor>
+#include <QTableView>
+
+#include <memory>
+
+namespace orvanta {
+
+class FlexGridModel;
+
+// The grid control of the layout: a fixed number of rows and columns, fixed rows and
+// columns drawn in the button-face colours, and per-cell text, text colour and
+// background colour. Cell (row r, column c) is model index (r, c). Writes between
+// BeginUpdate and EndUpdate are shown as one change.
+class FlexGrid : public QTableView {
+    Q_OBJECT
+public:
+    FlexGrid(int rows, int columns, int fixedRows, int fixedColumns, QWidget* parent = nullptr);
+    ~FlexGrid() override;
+
+    int rowCount() const;
+    int columnCount() const;
+
+    void setColumnWidthTwips(int column, int twips);
+    void setColumnAlignment(int column, Qt::Alignment alignment);
+
+    void setCellText(int row, int column, const QString& text);
+    QString cellText(int row, int column) const;
+    void setCellTextColor(int row, int column, const QColor& color);
+    void setCellBackColor(int row, int column, const QColor& color);
+
+    // Colours of the cells that have none of their own.
+    void setDefaultTextColor(const QColor& color);
+    void setDefaultBackColor(const QColor& color);
+
+    // Empties a cell's text and returns its colours to the defaults.
+    void clearCell(int row, int column);
+    // clearCell for every cell; the numbers of rows and columns stay.
+    void clearAll();
+
+    void beginUpdate();
+    void endUpdate();
+
+private:
+    std::unique_ptr<FlexGridModel> model_;
+};
+
+}  // namespace orvanta
