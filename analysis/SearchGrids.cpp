@@ -1,0 +1,92 @@
+#include "analysis/SearchGrids.h"
+
+#include <QScrollBar>
+
+#include <algorithm>
+
+#include "grid/CellColors.h"
+#include "model/Category.h"
+#include "ui/FlexGrid.h"
+#include "ui/QtColors.h"
+#include "ui/TabControl.h"
+
+namespace orvanta {
+
+namespace {
+
+constexpr int kColumnWidthTwips = 400;
+constexpr int kTop = 1080;
+
+}  // namespace
+
+SearchGrids::SearchGrids(QWidget* page, std::function<QString()> categoryText)
+    : QObject(page), categoryText_(std::move(categoryText)) {
+    panes_[0] = MakePane(page, 1, 5400, 5880);
+    panes_[1] = MakePane(page, 2, 6240, 6720);
+    connect(panes_[0].scroll, &QScrollBar::valueChanged, this, &SearchGrids::UpdateSearch1);
+    connect(panes_[1].scroll, &QScrollBar::valueChanged, this, &SearchGrids::UpdateSearch2);
+}
+
+SearchGrids::Pane SearchGrids::MakePane(QWidget* page, int index, int gridLeft, int scrollLeft) {
+    Pane pane;
+    pane.grid = new FlexGrid(kVisibleEntries + 1, 1, 1, 0, page);
+    pane.grid->setObjectName(QStringLiteral("SearchGrid%1").arg(index));
+    pane.grid->setAccessibleName(index == 1 ? QStringLiteral("Followers")
+                                            : QStringLiteral("Recursive followers"));
+    TabControl::Place(pane.grid, gridLeft, kTop, 495, 4740);
+
+    pane.scroll = new QScrollBar(Qt::Vertical, page);
+    pane.scroll->setObjectName(QStringLiteral("ScrollS%1").arg(index));
+    pane.scroll->setAccessibleName(QStringLiteral("Scroll %1").arg(pane.grid->accessibleName().toLower()));
+    pane.scroll->setRange(0, 0);
+    pane.scroll->setSingleStep(1);
+    pane.scroll->setPageStep(1);
+    pane.scroll->setTracking(true);
+    TabControl::Place(pane.scroll, scrollLeft, kTop, 255, 4735);
+    return pane;
+}
+
+void SearchGrids::SetColumnWidths() {
+    for (const Pane& pane : panes_) {
+        pane.grid->setColumnWidthTwips(0, kColumnWidthTwips);
+    }
+}
+
+void SearchGrids::Clear() {
+    for (Pane& pane : panes_) {
+        pane.list.clear();
+        pane.grid->clearAll();
+    }
+}
+
+void SearchGrids::SetLists(PastResults results) {
+    panes_[0].list = std::move(results.List1);
+    panes_[1].list = std::move(results.List2);
+}
+
+void SearchGrids::UpdateSearch(Pane& pane) {
+    pane.grid->setDefaultTextColor(Qt::black);
+    pane.grid->setDefaultBackColor(Qt::white);
+
+    const Category* category = FindCategory(categoryText_().toStdString());
+    const int column = category != nullptr ? category->Column : 0;
+
+    const int count = static_cast<int>(pane.list.size());
+    const int rows = std::min(count, kVisibleEntries);
+    // Lowering the maximum below the position moves the position, which refreshes this
+    // grid once more from inside; both refreshes draw the same final picture.
+    pane.scroll->setMaximum(std::max(0, count - kVisibleEntries));
+
+    pane.grid->beginUpdate();
+    for (int row = 1; row <= rows; ++row) {
+        const std::string& entry = pane.list[static_cast<std::size_t>(pane.scroll->value() + row - 1)];
+        pane.grid->setCellText(row, 0, QString::fromStdString(entry));
+        if (column == kColorColumn) {
+            pane.grid->setCellTextColor(row, 0, Qt::white);
+        }
+        pane.grid->setCellBackColor(row, 0, ToQColor(GetBackColor(entry, column)));
+    }
+    pane.grid->endUpdate();
+}
+
+}  // namespace orvanta
