@@ -2,10 +2,27 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSlider>
 
+#include <algorithm>
+#include <ranges>
+
+#include "analysis/PastResults.h"
+#include "analysis/SearchGrids.h"
+#include "grid/ResultsGrid.h"
+#include "model/Category.h"
+#include "ui/ClickArea.h"
+#include "ui/FlexGrid.h"
+#include "ui/LayoutTables.h"
+#include "ui/PlaceholderArt.h"
 #include "ui/TabControl.h"
 #include "ui/Twips.h"
 
@@ -18,10 +35,33 @@ constexpr const char* kPageCaptions[kTabPageCount] = {
     "n 6",  "Wheel Sector",       "Calculator", "Help",
 };
 
+// The analysis list, in the order the user sees it.
+constexpr const char* kAnalysisCategories[] = {"Number", "Color", "Even / Odd", "High / Low",
+                                               "n 12",   "n 6",   "Row",        "Column"};
+
 QAction* AddMenuAction(QMenu* menu, const QString& objectName, const QString& caption) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(objectName);
     return action;
+}
+
+template <typename Control>
+Control* Named(Control* control, const QString& name, const QString& accessibleName) {
+    control->setObjectName(name);
+    control->setAccessibleName(accessibleName);
+    return control;
+}
+
+QSlider* MakeSlider(QWidget* page, const QString& name, const QString& accessibleName, int minimum,
+                    int maximum, int value) {
+    auto* slider = Named(new QSlider(Qt::Horizontal, page), name, accessibleName);
+    slider->setRange(minimum, maximum);
+    slider->setValue(value);
+    slider->setSingleStep(1);
+    slider->setPageStep(1);
+    slider->setTickPosition(QSlider::TicksBelow);
+    slider->setTickInterval(1);
+    return slider;
 }
 
 }  // namespace
@@ -35,10 +75,21 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), numberTable_(BuildNumberTab
 
     CreateMenu();
     CreateTabs();
+    CreateMainPage();
+    ApplyTabOrder();
 
     // Fixed client area below the menu bar; the window is laid out once and never resized.
     centralWidget()->setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Start-up: the history starts empty and the number table exists (members above).
+    for (const char* category : kAnalysisCategories) {
+        cboPastResults_->addItem(category);
+    }
+    cboPastResults_->setCurrentIndex(cboPastResults_->findText("Color"));
+    resultsGrid_->SetColumnWidths();
+    searchGrids_->SetColumnWidths();
+    resultsGrid_->WriteHeaders();
 }
 
 Form1::~Form1() = default;
@@ -70,12 +121,145 @@ void Form1::CreateTabs() {
     SSTab1_->setCurrentIndex(static_cast<int>(TabPage::Main));
 }
 
+// Created from the bottom of the stack to the top: pictures, click areas and labels
+// first, the windowed controls last so that they lie above them.
+void Form1::CreateMainPage() {
+    QWidget* main = page(TabPage::Main);
+
+    auto* imgTheme = Named(new QLabel(main), "imgTheme", "Background");
+    imgTheme->setPixmap(PlaceholderBackground());
+    imgTheme->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    TabControl::Place(imgTheme, kBackgroundBox);
+
+    auto* imgTable = Named(new QLabel(main), "imgTable", "Betting table");
+    imgTable->setPixmap(PlaceholderTablePicture());
+    imgTable->setScaledContents(true);
+    TabControl::Place(imgTable, kTablePictureBox);
+
+    CreateTableAreas(main);
+
+    for (int i = static_cast<int>(kTableNameShadowBoxes.size()); i >= 0; --i) {
+        auto* label = Named(new QLabel("Table: Default", main), QStringLiteral("lblTableName_%1").arg(i),
+                            i == 0 ? QStringLiteral("Table name") : QString());
+        label->setAttribute(Qt::WA_TranslucentBackground);
+        if (i == 0) {
+            QFont bold("Liberation Sans");
+            bold.setPointSizeF(8.25);
+            bold.setBold(true);
+            label->setFont(bold);
+            TabControl::Place(label, kTableNameBox);
+            SetTabIndex(label, 8);
+        } else {
+            QPalette white = label->palette();
+            white.setColor(QPalette::WindowText, Qt::white);
+            label->setPalette(white);
+            TabControl::Place(label, kTableNameShadowBoxes[static_cast<std::size_t>(i - 1)]);
+        }
+    }
+
+    resultsGrid_ = new ResultsGrid(model_, main);
+    SetTabIndex(resultsGrid_->grid(), 33);
+    SetTabIndex(resultsGrid_->scrollBar(), 36);
+
+    auto* insert = Named(new QPushButton("Insert Item", main), "cmdInsertResult", "Insert Item");
+    TabControl::Place(insert, 1800, 5880, 1575, 375);
+    SetTabIndex(insert, 1);
+    auto* remove = Named(new QPushButton("Remove Item", main), "cmdRemoveItem", "Remove Item");
+    TabControl::Place(remove, 3480, 5880, 1575, 375);
+    SetTabIndex(remove, 2);
+
+    auto* messages = Named(new QPlainTextEdit(main), "txtMessages", "Messages");
+    messages->setTabChangesFocus(true);
+    TabControl::Place(messages, 240, 6600, 4815, 1215);
+    SetTabIndex(messages, 46);
+
+    cboPastResults_ = Named(new QComboBox(main), "cboPastResults", "Analysis category");
+    cboPastResults_->setEditable(true);
+    cboPastResults_->setInsertPolicy(QComboBox::NoInsert);
+    cboPastResults_->setEditText("Color");
+    TabControl::Place(cboPastResults_, 5400, 720, 1575, 315);
+    SetTabIndex(cboPastResults_, 6);
+
+    searchGrids_ = new SearchGrids(main, [this] { return cboPastResults_->currentText(); });
+    SetTabIndex(searchGrids_->grid(1), 34);
+    SetTabIndex(searchGrids_->grid(2), 35);
+    SetTabIndex(searchGrids_->scrollBar(1), 37);
+    SetTabIndex(searchGrids_->scrollBar(2), 38);
+
+    sldLength_ = MakeSlider(main, "sldLength", "Run length", 1, 20, 5);
+    TabControl::Place(sldLength_, 5400, 6225, 1530, 330);
+    SetTabIndex(sldLength_, 3);
+    sldDepth_ = MakeSlider(main, "sldDepth", "Recursion depth", 0, 15, 0);
+    TabControl::Place(sldDepth_, 5415, 6930, 1530, 330);
+    SetTabIndex(sldDepth_, 4);
+
+    auto* calculate = Named(new QPushButton("Calculate", main), "cmdPastResultsCalc", "Calculate");
+    TabControl::Place(calculate, 5400, 7440, 1575, 375);
+    SetTabIndex(calculate, 5);
+    connect(calculate, &QPushButton::clicked, this, &Form1::CalcPastResults);
+
+    auto* sldTheme = MakeSlider(main, "sldTheme", "Theme", 1, 4, 2);
+    TabControl::Place(sldTheme, 7320, 960, 1815, 255);
+    sldTheme->setVisible(false);
+    SetTabIndex(sldTheme, 7);
+}
+
+void Form1::CreateTableAreas(QWidget* main) {
+    for (const HotSpot& spot : std::ranges::reverse_view(kHotSpots)) {
+        auto* area = Named(new ClickArea(main), spot.objectName, QString("Choose %1").arg(spot.category));
+        TabControl::Place(area, spot.box);
+        const QString category = spot.category;
+        connect(area, &ClickArea::clicked, this,
+                [this, category] { cboPastResults_->setEditText(category); });
+    }
+    // 0 ends on top, so where 8 and 9 overlap the click lands on 8.
+    for (int n = kHighestNumber; n >= kLowestNumber; --n) {
+        auto* area = Named(new ClickArea(main), QStringLiteral("TableNum_%1").arg(n),
+                           QStringLiteral("Number %1").arg(n));
+        TabControl::Place(area, kTableNumBoxes[static_cast<std::size_t>(n)]);
+        connect(area, &ClickArea::clicked, this, [this, n] { AddResult(n); });
+    }
+}
+
+void Form1::SetTabIndex(QWidget* control, int index) {
+    tabOrder_.emplace_back(index, control);
+}
+
+void Form1::ApplyTabOrder() {
+    std::ranges::stable_sort(tabOrder_, {}, &std::pair<int, QWidget*>::first);
+    QWidget* previous = nullptr;
+    for (const auto& [index, control] : tabOrder_) {
+        // Labels hold a place in the layout's numbering but never take focus.
+        if ((control->focusPolicy() & Qt::TabFocus) == 0) {
+            continue;
+        }
+        if (previous != nullptr) {
+            QWidget::setTabOrder(previous, control);
+        }
+        previous = control;
+    }
+}
+
 QWidget* Form1::page(TabPage which) const {
     return SSTab1_->widget(static_cast<int>(which));
 }
 
 void Form1::AddResult(int n) {
+    if (!IsWheelNumber(n)) {
+        return;
+    }
     model_.AddResult(n);
+    resultsGrid_->UpdateGridMain();
+}
+
+void Form1::CalcPastResults() {
+    searchGrids_->Clear();
+    const int runLength = sldLength_->value();
+    const int recursionDepth = sldDepth_->value();
+    searchGrids_->SetLists(
+        SearchPastResults(model_, cboPastResults_->currentText().toStdString(), runLength, recursionDepth));
+    searchGrids_->UpdateSearch1();
+    searchGrids_->UpdateSearch2();
 }
 
 }  // namespace orvanta

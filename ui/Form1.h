@@ -2,14 +2,19 @@
 
 #include <QMainWindow>
 
+#include <utility>
+#include <vector>
+
 #include "model/NumberTable.h"
 #include "model/SpinModel.h"
 
-class QAction;
-class QMenu;
+class QComboBox;
+class QSlider;
 
 namespace orvanta {
 
+class ResultsGrid;
+class SearchGrids;
 class TabControl;
 
 // The pages of SSTab1, left to right.
@@ -43,6 +48,9 @@ public:
     // Records spin n and brings every view in line with it.
     void AddResult(int n);
 
+    // Runs the analysis for the chosen category, run length and depth.
+    void CalcPastResults();
+
     const SpinModel& model() const { return model_; }
     const NumberTable& numberTable() const { return numberTable_; }
 
@@ -51,11 +59,21 @@ public:
 private:
     void CreateMenu();
     void CreateTabs();
+    void CreateMainPage();
+    void CreateTableAreas(QWidget* page);
+    void SetTabIndex(QWidget* control, int index);
+    void ApplyTabOrder();
 
     NumberTable numberTable_;
     SpinModel model_{numberTable_};
 
     TabControl* SSTab1_ = nullptr;
+    ResultsGrid* resultsGrid_ = nullptr;
+    SearchGrids* searchGrids_ = nullptr;
+    QComboBox* cboPastResults_ = nullptr;
+    QSlider* sldLength_ = nullptr;
+    QSlider* sldDepth_ = nullptr;
+    std::vector<std::pair<int, QWidget*>> tabOrder_;
 };
 
 }  // namespace orvanta

@@ -3,6 +3,8 @@
 #include <QRect>
 #include <QTabWidget>
 
+#include "ui/LayoutTables.h"
+
 namespace orvanta {
 
 // A tab control whose pages start a fixed distance below its top edge, so that
@@ -19,6 +21,9 @@ public:
     // Places a control on a page, given its rectangle in twips measured from the
     // tab control's top-left corner.
     static void Place(QWidget* control, int left, int top, int width, int height);
+    static void Place(QWidget* control, const TwipsBox& box) {
+        Place(control, box.left, box.top, box.width, box.height);
+    }
 };
 
 }  // namespace orvanta

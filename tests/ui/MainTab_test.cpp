@@ -1,0 +1,249 @@
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSlider>
+#include <QTableView>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "support/GridReading.h"
+#include "ui/Form1.h"
+#include "ui/LayoutTables.h"
+#include "ui/Twips.h"
+
+namespace orvanta {
+namespace {
+
+using testing::CellBack;
+using testing::CellFore;
+using testing::CellText;
+using testing::ColumnTexts;
+using testing::RowTexts;
+using Texts = std::vector<std::string>;
+
+class MainTabTest : public ::testing::Test {
+protected:
+    Form1 form_;
+
+    template <typename T = QWidget>
+    T* find(const QString& name) const {
+        T* widget = form_.findChild<T*>(name);
+        EXPECT_NE(widget, nullptr) << name.toStdString();
+        return widget;
+    }
+    QTableView* grid() const { return find<QTableView>("FlexGrid1"); }
+    QTableView* searchGrid(int which) const { return find<QTableView>(QString("SearchGrid%1").arg(which)); }
+
+    void Click(int n) { QTest::mouseClick(find(QString("TableNum_%1").arg(n)), Qt::LeftButton); }
+    void ClickAll(std::initializer_list<int> spins) {
+        for (int n : spins) {
+            Click(n);
+        }
+    }
+    void Calculate(const QString& category, int runLength, int depth) {
+        find<QComboBox>("cboPastResults")->setEditText(category);
+        find<QSlider>("sldLength")->setValue(runLength);
+        find<QSlider>("sldDepth")->setValue(depth);
+        QTest::mouseClick(find<QPushButton>("cmdPastResultsCalc"), Qt::LeftButton);
+    }
+    Texts Shown(int which, int rows = 4) const { return ColumnTexts(searchGrid(which), 0, 1, rows); }
+};
+
+TEST_F(MainTabTest, StartsWithHeadersOnlyAndTheCategoryList) {
+    EXPECT_EQ(RowTexts(grid(), 0), (Texts{"", "Num", "Color", "E/O", "H/L", "N12", "Row", "Col", "N6"}));
+    EXPECT_EQ(RowTexts(grid(), 1), Texts(9, ""));
+    const QComboBox* category = find<QComboBox>("cboPastResults");
+    EXPECT_EQ(category->currentText(), "Color");
+    EXPECT_TRUE(category->isEditable());
+    QStringList items;
+    for (int i = 0; i < category->count(); ++i) {
+        items << category->itemText(i);
+    }
+    EXPECT_EQ(items,
+              QStringList({"Number", "Color", "Even / Odd", "High / Low", "n 12", "n 6", "Row", "Column"}));
+
+    const QSlider* length = find<QSlider>("sldLength");
+    EXPECT_EQ(length->minimum(), 1);
+    EXPECT_EQ(length->maximum(), 20);
+    EXPECT_EQ(length->value(), 5);
+    const QSlider* depth = find<QSlider>("sldDepth");
+    EXPECT_EQ(depth->minimum(), 0);
+    EXPECT_EQ(depth->maximum(), 15);
+    EXPECT_EQ(depth->value(), 0);
+    EXPECT_FALSE(find<QSlider>("sldTheme")->isVisibleTo(&form_));
+    EXPECT_EQ(find<QScrollBar>("ScrollMain")->maximum(), 0);
+    for (int i = 0; i <= 8; ++i) {
+        EXPECT_EQ(find<QLabel>(QString("lblTableName_%1").arg(i))->text(), "Table: Default");
+    }
+}
+
+TEST_F(MainTabTest, ClickingSeventeenFillsTheFirstRow) {
+    Click(17);
+    EXPECT_EQ(RowTexts(grid(), 1), (Texts{"1", " 17", "B", "O", "L", "2", "6", "2", "3"}));
+    const Rgb expected[] = {{230, 230, 230}, {1, 1, 1},       {255, 255, 192}, {255, 224, 224},
+                            {224, 224, 255}, {231, 255, 231}, {224, 255, 224}, {255, 255, 239}};
+    for (int column = 1; column <= 8; ++column) {
+        EXPECT_EQ(CellBack(grid(), 1, column), expected[column - 1]) << column;
+        EXPECT_EQ(CellFore(grid(), 1, column), (column == 2 ? Rgb{255, 255, 255} : Rgb{0, 0, 0})) << column;
+    }
+    EXPECT_EQ(RowTexts(grid(), 2), Texts(9, ""));
+    EXPECT_EQ(find<QScrollBar>("ScrollMain")->maximum(), 0);
+    EXPECT_EQ(form_.model().SpinCount(), 1);
+}
+
+TEST_F(MainTabTest, ZeroRowIsGreenThroughout) {
+    ClickAll({5, 0});
+    EXPECT_EQ(RowTexts(grid(), 1), (Texts{"2", " 0", "-", "-", "-", "-", "-", "-", "-"}));
+    for (int column = 1; column <= 8; ++column) {
+        EXPECT_EQ(CellBack(grid(), 1, column), (Rgb{0, 192, 0})) << column;
+    }
+    EXPECT_EQ(CellFore(grid(), 1, 2), (Rgb{255, 255, 255}));
+    EXPECT_EQ(CellText(grid(), 2, 1), " 5");
+}
+
+TEST_F(MainTabTest, ScrollBarWalksBackThroughOlderSpins) {
+    for (int i = 1; i <= 26; ++i) {
+        Click(i);
+    }
+    QScrollBar* scroll = find<QScrollBar>("ScrollMain");
+    EXPECT_EQ(scroll->maximum(), 7);
+    scroll->setValue(7);
+    EXPECT_EQ(CellText(grid(), 1, 0), "19");
+    EXPECT_EQ(CellText(grid(), 19, 1), " 1");
+    Click(0);
+    EXPECT_EQ(scroll->value(), 7);
+    EXPECT_EQ(CellText(grid(), 1, 0), "20");
+}
+
+// Every number lies under its own area, and nothing else lies above it.
+TEST_F(MainTabTest, EveryNumberIsClickableAtItsCentre) {
+    form_.show();
+    QWidget* main = form_.page(TabPage::Main);
+    for (int n = 0; n <= 36; ++n) {
+        const TwipsBox& box = kTableNumBoxes[static_cast<std::size_t>(n)];
+        const QPoint centre(TwipsToPixels(box.left + box.width / 2),
+                            TwipsToPixels(box.top + box.height / 2) - 20);
+        const QWidget* hit = main->childAt(centre);
+        ASSERT_NE(hit, nullptr) << n;
+        EXPECT_EQ(hit->objectName(), QString("TableNum_%1").arg(n));
+        EXPECT_EQ(hit->accessibleName(), QString("Number %1").arg(n));
+    }
+}
+
+TEST_F(MainTabTest, WhereEightAndNineOverlapTheClickLandsOnEight) {
+    form_.show();
+    QWidget* main = form_.page(TabPage::Main);
+    const QPoint strip(TwipsToPixels(10580), TwipsToPixels(2600) - 20);
+    QWidget* hit = main->childAt(strip);
+    ASSERT_NE(hit, nullptr);
+    EXPECT_EQ(hit->objectName(), "TableNum_8");
+    QTest::mouseClick(hit, Qt::LeftButton);
+    EXPECT_EQ(form_.model().SlotText(1), "8 ");
+}
+
+TEST_F(MainTabTest, HotSpotsOnlyChooseTheCategory) {
+    ClickAll({1, 2, 1, 2, 1, 2});
+    Calculate("Number", 1, 0);
+    const Texts before = Shown(1);
+    struct Spot {
+        const char* name;
+        const char* category;
+    };
+    for (const Spot spot : {Spot{"imgColumn", "Column"}, Spot{"imgColor", "Color"}, Spot{"imgN12", "n 12"},
+                            Spot{"imgEvenOdd_0", "Even / Odd"}, Spot{"imgEvenOdd_1", "Even / Odd"},
+                            Spot{"imgHighLow_0", "High / Low"}, Spot{"imgHighLow_1", "High / Low"}}) {
+        QTest::mouseClick(find(spot.name), Qt::LeftButton);
+        EXPECT_EQ(find<QComboBox>("cboPastResults")->currentText(), spot.category);
+        EXPECT_EQ(Shown(1), before);
+    }
+    EXPECT_EQ(form_.model().SpinCount(), 6);
+}
+
+TEST_F(MainTabTest, AnalysisOfNumberPairs) {
+    ClickAll({7, 12, 7, 30, 7, 12, 5, 7, 12});
+    Calculate("Number", 2, 0);
+    EXPECT_EQ(Shown(1), (Texts{"5 ", "7 ", "", ""}));
+    EXPECT_EQ(Shown(2), (Texts{"", "", "", ""}));
+    EXPECT_EQ(CellBack(searchGrid(1), 1, 0), (Rgb{248, 248, 248}));
+}
+
+TEST_F(MainTabTest, AnalysisWithARecursivePass) {
+    ClickAll({3, 5, 3, 5, 3, 8, 3, 5, 3});
+    Calculate("Number", 1, 1);
+    EXPECT_EQ(Shown(1, 5), (Texts{"5 ", "8 ", "5 ", "5 ", ""}));
+    EXPECT_EQ(Shown(2), (Texts{"8 ", "", "", ""}));
+    Calculate("Number", 1, 2);
+    EXPECT_EQ(Shown(2), (Texts{"", "", "", ""}));
+}
+
+TEST_F(MainTabTest, AnalysisOfColours) {
+    ClickAll({1, 2, 3, 4, 5});
+    Calculate("Color", 2, 0);
+    EXPECT_EQ(Shown(1), (Texts{"B ", "", "", ""}));
+    EXPECT_EQ(CellBack(searchGrid(1), 1, 0), (Rgb{1, 1, 1}));
+    EXPECT_EQ(CellFore(searchGrid(1), 1, 0), (Rgb{255, 255, 255}));
+}
+
+// A run clears both grids before it shows its lists, so no entry of an earlier run survives.
+TEST_F(MainTabTest, ARunReplacesTheEarlierLists) {
+    ClickAll({3, 5, 3, 5, 3, 8, 3, 5, 3});
+    Calculate("Number", 1, 1);
+    Calculate("Number", 5, 0);
+    EXPECT_EQ(Shown(1), (Texts{"", "", "", ""}));
+    EXPECT_EQ(Shown(2), (Texts{"", "", "", ""}));
+    EXPECT_EQ(CellBack(searchGrid(1), 1, 0), (Rgb{255, 255, 255}));
+}
+
+TEST_F(MainTabTest, NewSpinsAndSlidersLeaveTheSearchGridsAlone) {
+    ClickAll({7, 12, 7, 30, 7, 12, 5, 7, 12});
+    Calculate("Number", 2, 0);
+    ClickAll({7, 12});
+    find<QSlider>("sldLength")->setValue(9);
+    find<QSlider>("sldDepth")->setValue(9);
+    QTest::mouseClick(find<QPushButton>("cmdInsertResult"), Qt::LeftButton);
+    QTest::mouseClick(find<QPushButton>("cmdRemoveItem"), Qt::LeftButton);
+    EXPECT_EQ(Shown(1), (Texts{"5 ", "7 ", "", ""}));
+    EXPECT_EQ(form_.model().SpinCount(), 11);
+}
+
+TEST_F(MainTabTest, LongFollowerListsScrollToTheirEnd) {
+    // Zero, then a follower, 1025 times: the followers of the latest zero.
+    for (int i = 0; i < 1025; ++i) {
+        form_.AddResult(0);
+        form_.AddResult(i % 36 + 1);
+    }
+    form_.AddResult(0);
+    Calculate("Number", 1, 0);
+    QScrollBar* scroll = find<QScrollBar>("ScrollS1");
+    EXPECT_EQ(scroll->maximum(), 1025 - 18);
+    scroll->setValue(scroll->maximum());
+    // Newest first: the last entry is the follower of the oldest zero.
+    EXPECT_EQ(CellText(searchGrid(1), 18, 0), "1 ");
+}
+
+// Tab walks the page's controls in the layout's order.
+TEST_F(MainTabTest, TabOrderFollowsTheLayout) {
+    form_.show();
+    form_.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form_));
+    find("cmdInsertResult")->setFocus();
+    QStringList visited;
+    for (int i = 0; i < 12; ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        // A combo box takes focus through its edit field.
+        while (focus != nullptr && focus->objectName().isEmpty()) {
+            focus = focus->parentWidget();
+        }
+        visited << (focus != nullptr ? focus->objectName() : "none");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(visited.join(' ').toStdString(),
+              "cmdInsertResult cmdRemoveItem sldLength sldDepth cmdPastResultsCalc cboPastResults FlexGrid1 "
+              "SearchGrid1 SearchGrid2 txtMessages SSTab1 cmdInsertResult");
+}
+
+}  // namespace
+}  // namespace orvanta

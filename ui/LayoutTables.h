@@ -1,0 +1,67 @@
+#pragma once
+
+#include <array>
+
+namespace orvanta {
+
+// A rectangle of the layout in twips, measured from the tab control's top-left corner.
+// Plain data, so that the artwork generator draws from the same places that the
+// window puts its click areas on.
+struct TwipsBox {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+// The click area over each number of the table picture, indexed by the number.
+inline constexpr std::array<TwipsBox, 37> kTableNumBoxes = {{
+    {9855, 915, 615, 405},                                                    // 0
+    {8880, 1410, 840, 450}, {9765, 1410, 825, 450}, {10620, 1410, 810, 450},  // 1 2 3
+    {8895, 1905, 825, 450}, {9765, 1905, 825, 450}, {10620, 1905, 810, 450},  // 4 5 6
+    {8880, 2400, 840, 450}, {9765, 2400, 840, 450}, {10560, 2400, 885, 450},  // 7 8 9
+    {8895, 2895, 840, 450}, {9765, 2895, 810, 450}, {10620, 2895, 825, 450},  // 10 11 12
+    {8880, 3390, 840, 450}, {9750, 3390, 825, 450}, {10605, 3375, 840, 465},  // 13 14 15
+    {8880, 3870, 840, 465}, {9750, 3870, 825, 465}, {10605, 3870, 840, 465},  // 16 17 18
+    {8880, 4380, 840, 450}, {9750, 4380, 825, 450}, {10605, 4380, 840, 450},  // 19 20 21
+    {8880, 4875, 840, 450}, {9750, 4875, 825, 450}, {10605, 4875, 840, 450},  // 22 23 24
+    {8880, 5370, 840, 450}, {9750, 5370, 825, 450}, {10620, 5370, 825, 450},  // 25 26 27
+    {8880, 5865, 840, 450}, {9750, 5865, 825, 450}, {10620, 5880, 810, 435},  // 28 29 30
+    {8880, 6360, 840, 450}, {9750, 6360, 825, 450}, {10620, 6360, 810, 450},  // 31 32 33
+    {8880, 6855, 840, 450}, {9750, 6855, 825, 450}, {10620, 6855, 810, 450},  // 34 35 36
+}};
+
+// Hot spots over the outside boxes of the table; a click chooses the category.
+struct HotSpot {
+    const char* objectName;
+    TwipsBox box;
+    const char* category;
+};
+
+inline constexpr std::array<HotSpot, 7> kHotSpots = {{
+    {"imgN12", {8325, 1410, 495, 5880}, "n 12"},
+    {"imgHighLow_0", {7755, 1395, 510, 945}, "High / Low"},
+    {"imgHighLow_1", {7755, 6345, 510, 945}, "High / Low"},
+    {"imgEvenOdd_0", {7755, 2400, 510, 930}, "Even / Odd"},
+    {"imgEvenOdd_1", {7755, 5355, 510, 945}, "Even / Odd"},
+    {"imgColor", {7635, 3390, 630, 1920}, "Color"},
+    {"imgColumn", {8880, 7335, 2565, 435}, "Column"},
+}};
+
+inline constexpr TwipsBox kTablePictureBox = {7335, 720, 4200, 7170};
+inline constexpr TwipsBox kBackgroundBox = {30, 315, 11775, 7650};
+
+// The table-name caption and its eight shadow copies as stored.
+inline constexpr TwipsBox kTableNameBox = {7440, 735, 3960, 255};
+inline constexpr std::array<TwipsBox, 8> kTableNameShadowBoxes = {{
+    {7350, 750, 1665, 255},
+    {7320, 720, 1695, 255},
+    {7350, 720, 1695, 255},
+    {7320, 750, 1695, 255},
+    {7320, 735, 1695, 255},
+    {7365, 735, 1695, 255},
+    {7335, 720, 1695, 300},
+    {7320, 750, 1695, 300},
+}};
+
+}  // namespace orvanta
