@@ -337,8 +337,10 @@ std::optional<ResultsField> ResultsFileReader::Take(char c) {
         field.text.resize(ResultsField::kMaxTextBytes);
         return field;
     }
-    text_ += heldBlanks_;
-    heldBlanks_.clear();
+    if (!heldBlanks_.empty()) {
+        text_ += heldBlanks_;
+        heldBlanks_.clear();
+    }
     if (c == '"') {
         if (text_.empty()) {
             quoted_ = true;

@@ -61,7 +61,9 @@ std::string DescribeUnusableField(const ResultsField& field);
 //     reader.Finish(); while (auto f = reader.Next()) use(*f);
 //
 // Fields end at a comma or a line end (CR LF, LF or CR alone). Blanks and tabs
-// around a field are ignored and enclosing double quotes removed. An empty field
+// around a field are ignored and enclosing double quotes removed (a comma inside
+// them is part of the field; a line end is not, so an unclosed quote spoils only
+// its own field, which is then unusable). An empty field
 // reads 0: a blank line, or nothing before a comma ("5,,6" is 5, 0, 6). A comma
 // that ends a line adds no field ("5," is 5), and neither do blanks after the
 // last line end, so a stray trailing comma or blank never invents a spin 0.
