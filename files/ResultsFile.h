@@ -61,17 +61,16 @@ std::string DescribeUnusableField(const ResultsField& field);
 //     reader.Finish(); while (auto f = reader.Next()) use(*f);
 //
 // Fields end at a comma or a line end (CR LF, LF or CR alone). Blanks and tabs
-// around a field are ignored and enclosing double quotes removed (a comma inside
-// them is part of the field; a line end is not, so an unclosed quote spoils only
-// its own field, which is then unusable). An empty field
-// reads 0: a blank line, or nothing before a comma ("5,,6" is 5, 0, 6). A comma
-// that ends a line adds no field ("5," is 5), and neither do blanks after the
-// last line end, so a stray trailing comma or blank never invents a spin 0.
-// Numbers are decimal (sign, fraction and exponent allowed) and rounded to the
-// nearest whole number, halves to even. A UTF-8 byte-order mark at the very start
-// is skipped; anything else that is not such a number (hex, dates, binary bytes,
-// UTF-16) is unusable. After an unusable field the reader stops: Next() gives
-// nothing more, as the load ends there.
+// around a field are ignored and enclosing double quotes removed; a comma inside
+// them is part of the field, a line end is not, so an unclosed quote spoils only
+// its own field. An empty field reads 0: a blank line, or nothing before a comma
+// ("5,,6" is 5, 0, 6). A comma that ends a line adds no field ("5," is 5), and
+// neither do blanks after the last line end, so a stray trailing comma or blank
+// never invents a spin 0. Numbers are decimal (sign, fraction and exponent
+// allowed) and rounded to the nearest whole number, halves to even. A UTF-8
+// byte-order mark at the very start is skipped; anything else that is not such a
+// number (hex, dates, binary bytes, UTF-16) is unusable. After an unusable field
+// the reader stops: Next() gives nothing more, as the load ends there.
 //
 // Memory: the bytes of the current Feed plus one field of at most kMaxTextBytes.
 class ResultsFileReader {

@@ -295,6 +295,26 @@ TEST(ResultsFileReaderTest, FeedingAheadKeepsOrder) {
     EXPECT_EQ(spins, (std::vector<int>{2, 3, 4}));
 }
 
+// Arbitrary bytes, rich in the ones the reader treats specially, never crash it
+// and read the same however they are cut.
+TEST(ResultsFileReaderTest, RandomBytesReadTheSameInAnyPieces) {
+    constexpr std::string_view alphabet("0123456789 \t\r\n,\".eE+-x\xEF\xBB\xBF\xFF\0", 27);
+    std::mt19937 random(7);
+    for (int round = 0; round < 2000; ++round) {
+        std::string bytes(std::uniform_int_distribution<std::size_t>(0, 40)(random), ' ');
+        for (char& c : bytes) {
+            c = alphabet[std::uniform_int_distribution<std::size_t>(0, alphabet.size() - 1)(random)];
+        }
+        const Outcome whole = ReadSplitAt(bytes, {});
+        ASSERT_EQ(ReadInChunks(bytes, 1), whole) << "bytes of round " << round;
+        const std::size_t cut = std::uniform_int_distribution<std::size_t>(0, bytes.size())(random);
+        ASSERT_EQ(ReadSplitAt(bytes, {cut}), whole) << "bytes of round " << round << " cut at " << cut;
+        for (int n : whole.spins) {
+            ASSERT_TRUE(n >= 0 && n <= 36);
+        }
+    }
+}
+
 struct DescribeRow {
     ResultsField field;
     std::string expected;
