@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -286,6 +288,31 @@ INSTANTIATE_TEST_SUITE_P(NotRtf, RtfToHtmlRow,
                                                   "\xEF\xBB\xBF \r\n{\\rtf1 \\b a}",
                                                   {"font-weight:700\">a"}}),
                          RowName);
+
+std::string ReadHelpFile() {
+    std::ifstream file(ORVANTA_HELP_RTF, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+TEST(HelpDocument, ReadsAsAGuideWithItsHeadings) {
+    const std::string rtf = ReadHelpFile();
+    ASSERT_FALSE(rtf.empty()) << "help.rtf not found at " << ORVANTA_HELP_RTF;
+    ASSERT_TRUE(rtf.starts_with("{\\rtf1"));
+    const std::string html = RtfToHtml(rtf);
+    for (const char* heading :
+         {"Entering spins", "The results grid", "The charts", "Analysing the history", "A worked example",
+          "The calculator", "Loops", "Functions", "Saving and opening", "Themes"}) {
+        EXPECT_NE(html.find(heading), std::string::npos) << heading;
+    }
+    // No control word, brace or table entry leaks into the text.
+    EXPECT_EQ(html.find('\\'), std::string::npos);
+    EXPECT_EQ(html.find('{'), std::string::npos);
+    EXPECT_EQ(html.find('}'), std::string::npos);
+    EXPECT_EQ(html.find("Liberation Sans;"), std::string::npos);
+    EXPECT_EQ(Count(html, "<span"), Count(html, "</span>"));
+}
 
 }  // namespace
 }  // namespace orvanta
