@@ -239,7 +239,7 @@ struct Font {
     int codePage = 0;  // 0: the document's
 };
 
-struct Rgb {
+struct ColorEntry {
     int red = 0;
     int green = 0;
     int blue = 0;
@@ -594,9 +594,9 @@ private:
         }
     }
 
-    Rgb& Color() {
+    ColorEntry& Color() {
         if (!pendingColor_) {
-            pendingColor_ = Rgb{};
+            pendingColor_ = ColorEntry{};
         }
         return *pendingColor_;
     }
@@ -854,8 +854,8 @@ private:
     std::map<int, Font> fonts_;
     int fontIndex_ = 0;
     std::string fontName_;
-    std::vector<std::optional<Rgb>> colors_;
-    std::optional<Rgb> pendingColor_;
+    std::vector<std::optional<ColorEntry>> colors_;
+    std::optional<ColorEntry> pendingColor_;
 
     std::string body_;
     std::string para_;
