@@ -38,6 +38,8 @@ constexpr int kLegendMarker = 8;  // side of an entry's colour square
 constexpr int kLegendGap = 4;     // between square and text
 constexpr int kLegendColumnGap = 8;
 constexpr int kChartMargin = 3;
+constexpr int kAxisLabelRoom = 12;  // tick mark and padding beside a tick label
+constexpr int kMinPlotWidth = 60;
 
 // Vertical room one axis step needs so that its tick label never touches the next.
 constexpr int kPixelsPerAxisStep = 24;
@@ -277,6 +279,19 @@ void StatChart::LayOutLegend() {
         chart()->setMargins(
             QMargins(kChartMargin, kChartMargin, legendWidth + 3 * kChartMargin, kChartMargin));
         viewport()->update();
+    }
+
+    // A small chart with a wide legend cannot also spare the room of long tick labels
+    // and still show its bars and group label; the legend states every count exactly,
+    // so the tick labels give way.
+    const int tickLabelWidth =
+        metrics.horizontalAdvance(QString::number(static_cast<int>(valueAxis_->max()))) + kAxisLabelRoom;
+    const int plotWidth = static_cast<int>(left) - 2 * kChartMargin - tickLabelWidth;
+    const int neededWidth =
+        std::max(kMinPlotWidth, metrics.horizontalAdvance(FromStd(model_.GroupLabel)) + 2 * kChartMargin);
+    const bool showTickLabels = plotWidth >= neededWidth;
+    if (valueAxis_->labelsVisible() != showTickLabels) {
+        valueAxis_->setLabelsVisible(showTickLabels);
     }
 }
 
