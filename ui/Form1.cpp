@@ -17,6 +17,7 @@
 
 #include "analysis/PastResults.h"
 #include "analysis/SearchGrids.h"
+#include "charts/StatChart.h"
 #include "grid/ResultsGrid.h"
 #include "model/Category.h"
 #include "ui/ClickArea.h"
@@ -76,6 +77,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), numberTable_(BuildNumberTab
     CreateMenu();
     CreateTabs();
     CreateMainPage();
+    CreateCharts();
     ApplyTabOrder();
 
     // Fixed client area below the menu bar; the window is laid out once and never resized.
@@ -221,6 +223,19 @@ void Form1::CreateTableAreas(QWidget* main) {
     }
 }
 
+void Form1::CreateCharts() {
+    for (const ChartPlace& place : kChartPlaces) {
+        auto* chart = new StatChart(place.kind, place.index, SSTab1_->widget(place.page));
+        TabControl::Place(chart, place.box);
+        SetTabIndex(chart, place.tabIndex);
+        charts_.push_back(chart);
+    }
+    // Refreshed kind by kind, instance 0 first, in the order of the chart kinds.
+    std::ranges::stable_sort(charts_, {}, [](const StatChart* chart) {
+        return std::pair(chart->index(), static_cast<int>(chart->kind()));
+    });
+}
+
 void Form1::SetTabIndex(QWidget* control, int index) {
     tabOrder_.emplace_back(index, control);
 }
@@ -250,6 +265,13 @@ void Form1::AddResult(int n) {
     }
     model_.AddResult(n);
     resultsGrid_->UpdateGridMain();
+    UpdateCharts();
+}
+
+void Form1::UpdateCharts() {
+    for (StatChart* chart : charts_) {
+        chart->UpdateFrom(model_.Tallies());
+    }
 }
 
 void Form1::CalcPastResults() {

@@ -15,6 +15,7 @@ namespace orvanta {
 
 class ResultsGrid;
 class SearchGrids;
+class StatChart;
 class TabControl;
 
 // The pages of SSTab1, left to right.
@@ -51,6 +52,9 @@ public:
     // Runs the analysis for the chosen category, run length and depth.
     void CalcPastResults();
 
+    // Brings all sixteen charts in line with the tallies.
+    void UpdateCharts();
+
     const SpinModel& model() const { return model_; }
     const NumberTable& numberTable() const { return numberTable_; }
 
@@ -61,6 +65,7 @@ private:
     void CreateTabs();
     void CreateMainPage();
     void CreateTableAreas(QWidget* page);
+    void CreateCharts();
     void SetTabIndex(QWidget* control, int index);
     void ApplyTabOrder();
 
@@ -73,6 +78,7 @@ private:
     QComboBox* cboPastResults_ = nullptr;
     QSlider* sldLength_ = nullptr;
     QSlider* sldDepth_ = nullptr;
+    std::vector<StatChart*> charts_;  // instance 0 of every kind, then instance 1
     std::vector<std::pair<int, QWidget*>> tabOrder_;
 };
 

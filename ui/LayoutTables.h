@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "charts/ChartStatistics.h"
+
 namespace orvanta {
 
 // A rectangle of the layout in twips, measured from the tab control's top-left corner.
@@ -62,6 +64,35 @@ inline constexpr std::array<TwipsBox, 8> kTableNameShadowBoxes = {{
     {7365, 735, 1695, 255},
     {7335, 720, 1695, 300},
     {7320, 750, 1695, 300},
+}};
+
+// Where each chart instance stands: index 0 on the summary page, index 1 alone on
+// its own page, with their places in the tab order.
+struct ChartPlace {
+    ChartKind kind;
+    int index;
+    int page;  // position of the tab, 0-based
+    TwipsBox box;
+    int tabIndex;
+};
+
+inline constexpr std::array<ChartPlace, 16> kChartPlaces = {{
+    {ChartKind::Color, 0, 1, {240, 360, 3315, 2145}, 17},
+    {ChartKind::HighLow, 0, 1, {3840, 360, 3255, 2145}, 18},
+    {ChartKind::EvenOdd, 0, 1, {8040, 360, 3435, 2145}, 19},
+    {ChartKind::Row, 0, 1, {240, 4920, 5715, 2985}, 20},
+    {ChartKind::Column, 0, 1, {8040, 2640, 3435, 2265}, 21},
+    {ChartKind::N6, 0, 1, {3840, 2640, 4155, 2265}, 22},
+    {ChartKind::N12, 0, 1, {240, 2640, 3315, 2265}, 23},
+    {ChartKind::Sector, 0, 1, {6120, 4920, 5235, 2985}, 24},
+    {ChartKind::Color, 1, 2, {1920, 1080, 7875, 5625}, 25},
+    {ChartKind::HighLow, 1, 3, {1920, 1080, 7875, 5625}, 26},
+    {ChartKind::EvenOdd, 1, 4, {1920, 1080, 7875, 5625}, 27},
+    {ChartKind::N12, 1, 5, {1920, 1080, 7875, 5625}, 28},
+    {ChartKind::Row, 1, 6, {1920, 1080, 7875, 5525}, 29},
+    {ChartKind::Column, 1, 7, {1920, 1080, 7875, 5625}, 30},
+    {ChartKind::N6, 1, 8, {1680, 840, 8115, 5865}, 31},
+    {ChartKind::Sector, 1, 9, {1920, 1080, 7875, 5625}, 32},
 }};
 
 }  // namespace orvanta
