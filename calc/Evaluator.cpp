@@ -17,11 +17,13 @@ namespace {
 constexpr int kLastSlot = 255;
 
 // Slots 0 to 255 of the operator/value stack; reaching outside them aborts.
-// Slots are created on first use, so a short statement stays cheap.
+// Only as many slots as the statement can use are made, so that a short
+// statement (a loop body run many times) stays cheap.
 class Slots {
 public:
-    // A statement of n tokens never needs more than n + 1 slots.
-    explicit Slots(int expected) { slots_.resize(static_cast<std::size_t>(std::min(expected, kLastSlot) + 1)); }
+    explicit Slots(int expected) {
+        slots_.resize(static_cast<std::size_t>(std::min(expected, kLastSlot) + 1));
+    }
 
     Token& operator[](int index) {
         if (index < 0 || index > kLastSlot) {
@@ -49,6 +51,7 @@ void AppendOutput(std::vector<Token>& output, Token token) {
 class StatementEvaluation {
 public:
     StatementEvaluation(const TokenList& tokens, VariableTable& variables)
+        // The bottom entry plus at most one entry per token.
         : variables_(variables), n_(CountUpToFirstEmpty(tokens)), stack_(n_ + 1) {
         work_.reserve(static_cast<std::size_t>(n_) + 1);
         work_.emplace_back();
