@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "calc/Token.h"
+#include "calc/VariableTable.h"
+
+namespace orvanta {
+
+// The calculator behind the "Calculator" tab: one line in, one text out, and
+// the variable table that lives as long as the calculator.
+class Calculator {
+public:
+    // A loop that would run more passes than this yields "Error" before its
+    // first pass, so that no line can keep the window busy for long.
+    static constexpr int kMaxLoopPasses = 1'000'000;
+
+    // The start-up step of the panel: slot 1 is named "Ans", its value empty.
+    void InitCalculator();
+
+    // Runs a single statement, or a counted loop
+    //   for NAME = START to END [step STEP] : BODY
+    // whose pass results are joined by CR LF. Always returns a text: a value,
+    // empty text, "Error" or "Error: " followed by a function's failure text.
+    std::string ExecuteStatement(std::string_view line);
+
+    const std::string& GetVariable(std::string_view name) const { return variables_.GetVariable(name); }
+    void SetVariable(std::string_view name, std::string_view value) { variables_.SetVariable(name, value); }
+    // Slots 1 to 255 as the variable grid shows them.
+    const Variable& Slot(int index) const { return variables_.Slot(index); }
+    const VariableTable& Variables() const { return variables_; }
+
+private:
+    std::string RunLoop(const TokenList& line);
+
+    VariableTable variables_;
+};
+
+}  // namespace orvanta

@@ -1,0 +1,38 @@
+#include "calc/Token.h"
+
+#include <utility>
+
+#include "calc/EvaluationAborted.h"
+
+namespace orvanta {
+
+namespace {
+const Token kEmptyToken{};
+}  // namespace
+
+const Token& TokenList::operator[](int slot) const {
+    if (slot < 0 || slot > kLastSlot) {
+        throw EvaluationAborted();
+    }
+    if (slot == 0 || slot > Count()) {
+        return kEmptyToken;
+    }
+    return tokens_[static_cast<std::size_t>(slot - 1)];
+}
+
+void TokenList::Append(Token token) {
+    if (Count() >= kLastSlot) {
+        throw EvaluationAborted();
+    }
+    tokens_.push_back(std::move(token));
+}
+
+TokenList TokenList::Slice(int first, int stop) const {
+    TokenList slice;
+    for (int slot = first; slot < stop && !(*this)[slot].IsEmpty(); ++slot) {
+        slice.Append((*this)[slot]);
+    }
+    return slice;
+}
+
+}  // namespace orvanta

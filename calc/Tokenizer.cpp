@@ -1,0 +1,82 @@
+#include "calc/Tokenizer.h"
+
+#include <string>
+
+#include "calc/AsciiCase.h"
+#include "calc/MathFunctions.h"
+
+namespace orvanta {
+
+namespace {
+
+// The kind of a delimiter token; tkEmpty for the space and for word characters.
+TokenKind DelimiterKind(char c) {
+    switch (c) {
+        case '(':
+            return tkOpen;
+        case ')':
+            return tkClose;
+        case ':':
+            return tkSeparator;
+        case '+':
+        case '-':
+        case '*':
+        case '/':
+        case '^':
+        case '=':
+            return tkOperator;
+        default:
+            return tkEmpty;
+    }
+}
+
+}  // namespace
+
+TokenKind ClassifyWord(std::string_view word) {
+    if (!word.empty() && word.front() >= '0' && word.front() <= '9') {
+        return tkNumber;
+    }
+    if (IsFunctionName(word)) {
+        return tkFunction;
+    }
+    if (EqualIgnoringAsciiCase(word, "for") || EqualIgnoringAsciiCase(word, "to") ||
+        EqualIgnoringAsciiCase(word, "step")) {
+        return tkKeyword;
+    }
+    return tkName;
+}
+
+TokenList Tokenize(std::string_view line) {
+    // Only the space is trimmed and separates words; a tab is a word character.
+    while (!line.empty() && line.front() == ' ') {
+        line.remove_prefix(1);
+    }
+    while (!line.empty() && line.back() == ' ') {
+        line.remove_suffix(1);
+    }
+
+    TokenList tokens;
+    std::string word;
+    const auto closeWord = [&] {
+        if (!word.empty()) {
+            const TokenKind kind = ClassifyWord(word);
+            tokens.Append(std::move(word), kind);
+            word.clear();
+        }
+    };
+    for (const char c : line) {
+        const TokenKind delimiter = DelimiterKind(c);
+        if (delimiter == tkEmpty && c != ' ') {
+            word.push_back(c);
+            continue;
+        }
+        closeWord();
+        if (delimiter != tkEmpty) {
+            tokens.Append(std::string(1, c), delimiter);
+        }
+    }
+    closeWord();
+    return tokens;
+}
+
+}  // namespace orvanta

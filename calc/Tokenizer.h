@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string_view>
+
+#include "calc/Token.h"
+
+namespace orvanta {
+
+// The kind of a word: tkNumber when it starts with an ASCII digit, then
+// tkFunction or tkKeyword ("for", "to", "step") in any letter case, else tkName.
+TokenKind ClassifyWord(std::string_view word);
+
+// Splits a calculator line into tokens. Words are separated by spaces and by
+// the delimiters ( ) + - * / ^ = :, which become tokens of their own; every
+// other character belongs to a word. A line of more than 255 tokens aborts
+// the evaluation (EvaluationAborted).
+TokenList Tokenize(std::string_view line);
+
+}  // namespace orvanta
