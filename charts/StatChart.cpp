@@ -340,6 +340,12 @@ void StatChart::paintEvent(QPaintEvent* event) {
 }
 
 void StatChart::mousePressEvent(QMouseEvent* event) {
+    // A chart that has never been shown has no scene layout yet, and the base view
+    // crashes on a press it cannot place; no user can click it anyway.
+    if (!isVisible()) {
+        event->ignore();
+        return;
+    }
     if (event->button() == Qt::LeftButton) {
         leftPressed_ = true;
     }
@@ -348,6 +354,10 @@ void StatChart::mousePressEvent(QMouseEvent* event) {
 
 // A click is a left press and release on the chart, as with a button.
 void StatChart::mouseReleaseEvent(QMouseEvent* event) {
+    if (!isVisible()) {
+        event->ignore();
+        return;
+    }
     const bool click =
         event->button() == Qt::LeftButton && leftPressed_ && rect().contains(event->position().toPoint());
     if (event->button() == Qt::LeftButton) {

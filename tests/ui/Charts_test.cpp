@@ -25,14 +25,17 @@ protected:
     Form1 form_;
 
     StatChart* chart(ChartKind kind, int index) const {
-        const QString name = QString("%1_%2").arg(QString::fromUtf8(InfoOf(kind).ArrayName.data(),
-                                                                    qsizetype(InfoOf(kind).ArrayName.size())))
+        const QString name = QString("%1_%2")
+                                 .arg(QString::fromUtf8(InfoOf(kind).ArrayName.data(),
+                                                        qsizetype(InfoOf(kind).ArrayName.size())))
                                  .arg(index);
         auto* found = form_.findChild<StatChart*>(name);
         EXPECT_NE(found, nullptr) << name.toStdString();
         return found;
     }
-    void Click(int n) { QTest::mouseClick(form_.findChild<QWidget*>(QString("TableNum_%1").arg(n)), Qt::LeftButton); }
+    void Click(int n) {
+        QTest::mouseClick(form_.findChild<QWidget*>(QString("TableNum_%1").arg(n)), Qt::LeftButton);
+    }
 };
 
 TEST_F(ChartsTest, EachChartStandsOnItsPage) {
@@ -40,7 +43,8 @@ TEST_F(ChartsTest, EachChartStandsOnItsPage) {
     for (ChartKind kind : kChartKinds) {
         EXPECT_EQ(chart(kind, 0)->parentWidget(), form_.page(TabPage::StatisticsSummary));
         const QWidget* own = chart(kind, 1)->parentWidget();
-        EXPECT_EQ(tabs->tabText(tabs->indexOf(const_cast<QWidget*>(own))).toStdString(), InfoOf(kind).TabCaption);
+        EXPECT_EQ(tabs->tabText(tabs->indexOf(const_cast<QWidget*>(own))).toStdString(),
+                  InfoOf(kind).TabCaption);
     }
     EXPECT_EQ(chart(ChartKind::N6, 1)->geometry(), QRect(112, 56 - 20, 541, 391));
     EXPECT_EQ(chart(ChartKind::Row, 0)->geometry(), QRect(16, 328 - 20, 381, 199));
@@ -90,7 +94,12 @@ TEST_F(ChartsTest, BothInstancesAgreeAndAddUpToTheSpins) {
 
 TEST_F(ChartsTest, ClickingOneChartTogglesOnlyThatChart) {
     form_.show();
+    // A chart on a page not shown cannot be clicked.
     StatChart* large = chart(ChartKind::Color, 1);
+    QTest::mouseClick(large->viewport(), Qt::LeftButton);
+    EXPECT_EQ(large->chartType(), StatChart::kBarType);
+
+    form_.findChild<QTabWidget*>("SSTab1")->setCurrentWidget(form_.page(TabPage::Color));
     StatChart* small = chart(ChartKind::Color, 0);
     QTest::mouseClick(large->viewport(), Qt::LeftButton);
     EXPECT_EQ(large->chartType(), StatChart::kPieType);
