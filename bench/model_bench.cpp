@@ -4,6 +4,7 @@
 #include <random>
 #include <string_view>
 
+#include "analysis/PastResults.h"
 #include "charts/ChartStatistics.h"
 #include "grid/CellColors.h"
 #include "model/SpinModel.h"
@@ -63,5 +64,22 @@ void BM_UpdateAllChartModels(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_UpdateAllChartModels);
+
+// The analysis over a long history: random spins rarely repeat a run of 20, while a
+// run of 1 in "Color" matches half the history and gives every recursive pass work.
+void BM_SearchPastResults(benchmark::State& state) {
+    const NumberTable table = BuildNumberTable();
+    SpinModel model(table);
+    std::mt19937 random(2);
+    std::uniform_int_distribution<int> number(0, 36);
+    for (int i = 0; i < 65536; ++i) {
+        model.AddResult(number(random));
+    }
+    const int runLength = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(SearchPastResults(model, "Color", runLength, 15));
+    }
+}
+BENCHMARK(BM_SearchPastResults)->Arg(20)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -36,6 +36,19 @@ ResultsGrid::ResultsGrid(const SpinModel& model, QWidget* page)
     scroll_->setTracking(true);
     TabControl::Place(scroll_, 4800, 720, 255, 5050);
     connect(scroll_, &QScrollBar::valueChanged, this, &ResultsGrid::UpdateGridMain);
+
+    for (int n = 0; n < kNumberCount; ++n) {
+        const NumberInfo& info = model_.Table()[static_cast<std::size_t>(n)];
+        for (const Category& category : kCategories) {
+            const int column = category.Column;
+            const std::string& code = info.*category.Field;
+            // The number column shows a blank where a sign would stand.
+            const QString text =
+                column == 1 ? QStringLiteral(" ") + QString::number(n) : QString::fromStdString(code);
+            rowLooks_[static_cast<std::size_t>(n)][static_cast<std::size_t>(column - 1)] = {
+                text, ToQColor(GetTextColor(column)), ToQColor(GetBackColor(code, column))};
+        }
+    }
 }
 
 void ResultsGrid::SetColumnWidths() {
@@ -79,19 +92,11 @@ void ResultsGrid::UpdateGridMain() {
 }
 
 void ResultsGrid::WriteRow(int row, int slot) {
-    const int number = model_.SpinAt(slot);
-    const NumberInfo& info = model_.Table()[static_cast<std::size_t>(number)];
-
     grid_->setCellText(row, 0, QString::number(slot));
-    for (const Category& category : kCategories) {
-        const int column = category.Column;
-        const std::string& code = info.*category.Field;
-        // The number column shows a blank where a sign would stand.
-        const QString text =
-            column == 1 ? QStringLiteral(" ") + QString::number(number) : QString::fromStdString(code);
-        grid_->setCellText(row, column, text);
-        grid_->setCellTextColor(row, column, ToQColor(GetTextColor(column)));
-        grid_->setCellBackColor(row, column, ToQColor(GetBackColor(code, column)));
+    const RowLook& look = rowLooks_[static_cast<std::size_t>(model_.SpinAt(slot))];
+    for (int column = 1; column <= kCategoryCount; ++column) {
+        const CellLook& cell = look[static_cast<std::size_t>(column - 1)];
+        grid_->setCell(row, column, cell.text, cell.textColor, cell.backColor);
     }
 }
 

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QColor>
 #include <QObject>
+#include <QString>
+
+#include <array>
 
 #include "model/SpinModel.h"
 
@@ -32,7 +36,16 @@ public:
 private:
     void WriteRow(int row, int slot);
 
+    // What a row shows of each number never changes, so it is worked out once.
+    struct CellLook {
+        QString text;
+        QColor textColor;
+        QColor backColor;
+    };
+    using RowLook = std::array<CellLook, 8>;
+
     const SpinModel& model_;
+    std::array<RowLook, kNumberCount> rowLooks_;
     FlexGrid* grid_;
     QScrollBar* scroll_;
 };

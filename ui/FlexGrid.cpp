@@ -220,6 +220,15 @@ void FlexGrid::setCellBackColor(int row, int column, const QColor& color) {
     model_->changed(row, column);
 }
 
+void FlexGrid::setCell(int row, int column, const QString& text, const QColor& textColor,
+                       const QColor& backColor) {
+    if (!model_->contains(row, column)) {
+        return;
+    }
+    model_->at(row, column) = {text, textColor, backColor};
+    model_->changed(row, column);
+}
+
 void FlexGrid::setDefaultTextColor(const QColor& color) {
     model_->setDefaultText(color);
 }

@@ -29,6 +29,8 @@ public:
     QString cellText(int row, int column) const;
     void setCellTextColor(int row, int column, const QColor& color);
     void setCellBackColor(int row, int column, const QColor& color);
+    // Text, text colour and background at once.
+    void setCell(int row, int column, const QString& text, const QColor& textColor, const QColor& backColor);
 
     // Colours of the cells that have none of their own.
     void setDefaultTextColor(const QColor& color);

@@ -1,0 +1,91 @@
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTabWidget>
+#include <QTest>
+
+#include <memory>
+#include <random>
+#include <vector>
+
+#include "ui/Form1.h"
+
+namespace {
+
+using namespace orvanta;
+
+std::vector<int> RandomSpins(std::size_t count) {
+    std::mt19937 random(1);
+    std::uniform_int_distribution<int> number(0, 36);
+    std::vector<int> spins(count);
+    for (int& n : spins) {
+        n = number(random);
+    }
+    return spins;
+}
+
+std::unique_ptr<Form1> ShownWindow(TabPage page) {
+    auto form = std::make_unique<Form1>();
+    form->findChild<QTabWidget*>("SSTab1")->setCurrentWidget(form->page(page));
+    form->show();
+    (void)QTest::qWaitForWindowExposed(form.get());
+    return form;
+}
+
+// One click as the user makes it, on the Main tab: model, grid and the sixteen chart
+// models. The repaint that follows runs untimed between clicks, as it does between a
+// user's clicks. Repetitions give the median.
+void BM_Form1AddResult(benchmark::State& state) {
+    const auto form = ShownWindow(TabPage::Main);
+    const std::vector<int> spins = RandomSpins(4096);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        form->AddResult(spins[i++ % spins.size()]);
+        state.PauseTiming();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_Form1AddResult)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// 65,536 spins recorded with the summary of eight charts on screen, events processed
+// once per frame as a file load does: the whole cost of keeping sixteen charts live.
+void BM_Form1AddResult65536SummaryShown(benchmark::State& state) {
+    const std::vector<int> spins = RandomSpins(65536);
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto form = ShownWindow(TabPage::StatisticsSummary);
+        state.ResumeTiming();
+        QElapsedTimer frame;
+        frame.start();
+        for (const int n : spins) {
+            form->AddResult(n);
+            if (frame.elapsed() >= 16) {
+                QApplication::processEvents();
+                frame.restart();
+            }
+        }
+        QApplication::processEvents();
+        state.PauseTiming();
+        form.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_Form1AddResult65536SummaryShown)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
