@@ -3,10 +3,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -17,7 +23,9 @@
 
 #include "analysis/PastResults.h"
 #include "analysis/SearchGrids.h"
+#include "calc/CalculatorPanel.h"
 #include "charts/StatChart.h"
+#include "files/ResultsFileTransfer.h"
 #include "grid/ResultsGrid.h"
 #include "model/Category.h"
 #include "ui/ClickArea.h"
@@ -78,6 +86,12 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), numberTable_(BuildNumberTab
     CreateTabs();
     CreateMainPage();
     CreateCharts();
+    calculatorPanel_ = new CalculatorPanel(page(TabPage::Calculator));
+    SetTabIndex(calculatorPanel_->removeButton(), 39);
+    SetTabIndex(calculatorPanel_->input(), 40);
+    SetTabIndex(calculatorPanel_->grid(), 41);
+    SetTabIndex(calculatorPanel_->evaluateButton(), 42);
+    SetTabIndex(calculatorPanel_->output(), 45);
     ApplyTabOrder();
 
     // Fixed client area below the menu bar; the window is laid out once and never resized.
@@ -92,6 +106,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), numberTable_(BuildNumberTab
     resultsGrid_->SetColumnWidths();
     searchGrids_->SetColumnWidths();
     resultsGrid_->WriteHeaders();
+    calculatorPanel_->InitCalculator();
 }
 
 Form1::~Form1() = default;
@@ -99,12 +114,15 @@ Form1::~Form1() = default;
 void Form1::CreateMenu() {
     QMenu* file = menuBar()->addMenu("&File");
     file->setObjectName("mnu_File");
-    AddMenuAction(file, "mnu_Open", "&Open");
-    AddMenuAction(file, "mnu_Save", "&Save");
+    connect(AddMenuAction(file, "mnu_Open", "&Open"), &QAction::triggered, this, &Form1::LoadResultsFile);
+    connect(AddMenuAction(file, "mnu_Save", "&Save"), &QAction::triggered, this, &Form1::SaveResultsFile);
     file->addSeparator()->setObjectName("mnu_sep1");
     QAction* exit = AddMenuAction(file, "mnu_Exit", "E&xit");
     // Ends the program at once: no question, nothing saved.
-    connect(exit, &QAction::triggered, this, [] { QCoreApplication::exit(0); });
+    connect(exit, &QAction::triggered, this, [this] {
+        exiting_ = true;  // a load or save in progress stops at its next record
+        QCoreApplication::exit(0);
+    });
 }
 
 void Form1::CreateTabs() {
@@ -253,6 +271,79 @@ void Form1::ApplyTabOrder() {
         }
         previous = control;
     }
+}
+
+QString Form1::FileDialogFolder() const {
+    // An installed copy's folder is not writable; the user's files then live at home.
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    return QFileInfo(programFolder).isWritable() ? programFolder : QDir::homePath();
+}
+
+void Form1::LoadResultsFile() {
+    QFileDialog dialog(this, "Open");
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter("*.dat");
+    dialog.setDefaultSuffix("dat");
+    dialog.setDirectory(FileDialogFolder());
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        LoadResultsFileFrom(dialog.selectedFiles().constFirst());
+    }
+}
+
+void Form1::SaveResultsFile() {
+    QFileDialog dialog(this, "Save");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter("*.dat");
+    dialog.setDefaultSuffix("dat");
+    dialog.setDirectory(FileDialogFolder());
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        SaveResultsFileTo(dialog.selectedFiles().constFirst());
+    }
+}
+
+bool Form1::LoadResultsFileFrom(const QString& path) {
+    return RunFileCommand([&] {
+        const LoadTarget target{[this] { model_.ClearResults(); }, [this](int n) { AddResult(n); },
+                                [this] { return exiting_; }};
+        const TransferOutcome outcome = orvanta::LoadResultsFile(path, target);
+        if (!outcome.ok) {
+            ShowFailure(outcome.message);
+        }
+        return outcome.ok;
+    });
+}
+
+bool Form1::SaveResultsFileTo(const QString& path) {
+    return RunFileCommand([&] {
+        const TransferOutcome outcome = orvanta::SaveResultsFile(path, model_, [this] { return exiting_; });
+        if (!outcome.ok) {
+            ShowFailure(outcome.message);
+        }
+        return outcome.ok;
+    });
+}
+
+bool Form1::RunFileCommand(const std::function<bool()>& command) {
+    if (fileCommandRunning_) {
+        ShowFailure("A results file is being read or written; try again when it is done.");
+        return false;
+    }
+    fileCommandRunning_ = true;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool ok = command();
+    QApplication::restoreOverrideCursor();
+    fileCommandRunning_ = false;
+    return ok;
+}
+
+void Form1::ShowFailure(const QString& message) {
+    // Window-modal and not blocking: the program goes on, and the box closes with a click.
+    auto* box = new QMessageBox(QMessageBox::Warning, "Orvanta", message, QMessageBox::Ok, this);
+    box->setObjectName("fileMessage");
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    box->open();
 }
 
 QWidget* Form1::page(TabPage which) const {

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -13,6 +14,7 @@ class QSlider;
 
 namespace orvanta {
 
+class CalculatorPanel;
 class ResultsGrid;
 class SearchGrids;
 class StatChart;
@@ -55,8 +57,14 @@ public:
     // Brings all sixteen charts in line with the tallies.
     void UpdateCharts();
 
+    // Everything the File menu's commands do once a file has been chosen. A failure is
+    // shown in a message box; both return whether the command succeeded.
+    bool LoadResultsFileFrom(const QString& path);
+    bool SaveResultsFileTo(const QString& path);
+
     const SpinModel& model() const { return model_; }
     const NumberTable& numberTable() const { return numberTable_; }
+    const CalculatorPanel& calculatorPanel() const { return *calculatorPanel_; }
 
     QWidget* page(TabPage page) const;
 
@@ -66,6 +74,12 @@ private:
     void CreateMainPage();
     void CreateTableAreas(QWidget* page);
     void CreateCharts();
+    void LoadResultsFile();
+    void SaveResultsFile();
+    QString FileDialogFolder() const;
+    void ShowFailure(const QString& message);
+    // Runs one file command unless another is running; false when refused.
+    bool RunFileCommand(const std::function<bool()>& command);
     void SetTabIndex(QWidget* control, int index);
     void ApplyTabOrder();
 
@@ -78,8 +92,11 @@ private:
     QComboBox* cboPastResults_ = nullptr;
     QSlider* sldLength_ = nullptr;
     QSlider* sldDepth_ = nullptr;
+    CalculatorPanel* calculatorPanel_ = nullptr;
     std::vector<StatChart*> charts_;  // instance 0 of every kind, then instance 1
     std::vector<std::pair<int, QWidget*>> tabOrder_;
+    bool fileCommandRunning_ = false;
+    bool exiting_ = false;
 };
 
 }  // namespace orvanta

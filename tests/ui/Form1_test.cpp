@@ -2,8 +2,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -108,11 +110,25 @@ TEST_F(Form1Test, AddResultRecordsThroughTheModel) {
     EXPECT_EQ(form_.model().Tallies().RedCount, 2);
 }
 
-TEST_F(Form1Test, OpenAndSaveChangeNothingYet) {
+// Cancelling the open or save dialog ends the command with nothing changed.
+TEST_F(Form1Test, CancellingAFileDialogChangesNothing) {
+    form_.show();
     form_.AddResult(5);
-    action("mnu_Open")->trigger();
-    action("mnu_Save")->trigger();
-    EXPECT_EQ(form_.model().SpinCount(), 1);
+    for (const char* command : {"mnu_Open", "mnu_Save"}) {
+        QString title;
+        QTimer::singleShot(50, &form_, [&title] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            title = dialog->windowTitle();
+            EXPECT_EQ(dialog->nameFilters(), QStringList("*.dat"));
+            EXPECT_EQ(dialog->defaultSuffix(), "dat");
+            dialog->reject();
+        });
+        action(command)->trigger();
+        EXPECT_FALSE(title.isEmpty()) << command;
+        EXPECT_EQ(form_.model().SpinCount(), 1);
+        EXPECT_EQ(form_.findChild<QMessageBox*>(), nullptr);
+    }
 }
 
 TEST_F(Form1Test, ExitEndsTheEventLoopAtOnce) {

@@ -1,0 +1,209 @@
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "charts/StatChart.h"
+#include "support/GridReading.h"
+#include "ui/Form1.h"
+
+namespace orvanta {
+namespace {
+
+using testing::ColumnTexts;
+using testing::RowTexts;
+using Texts = std::vector<std::string>;
+
+class ResultsFileTest : public ::testing::Test {
+protected:
+    QTemporaryDir folder_;
+    Form1 form_;
+
+    QString Path(const QString& name) const { return folder_.filePath(name); }
+    QString Write(const QString& name, const QByteArray& bytes) const {
+        QFile file(Path(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    }
+    static QByteArray Read(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+    }
+    std::vector<int> Spins() const {
+        std::vector<int> spins;
+        for (int i = 1; i <= form_.model().SpinCount(); ++i) {
+            spins.push_back(form_.model().SpinAt(i));
+        }
+        return spins;
+    }
+    void Spin(std::initializer_list<int> spins) {
+        for (int n : spins) {
+            form_.AddResult(n);
+        }
+    }
+    // The text of the failure message shown, closing the box; "" when there is none.
+    std::string TakeMessage() {
+        QApplication::processEvents();
+        auto* box = form_.findChild<QMessageBox*>("fileMessage");
+        if (box == nullptr) {
+            return "";
+        }
+        const std::string text = box->text().toStdString();
+        box->close();
+        QApplication::processEvents();
+        return text;
+    }
+    const QTableView* grid() const { return form_.findChild<QTableView*>("FlexGrid1"); }
+};
+
+TEST_F(ResultsFileTest, SavesTheTwelveByteExampleAndLoadsItBack) {
+    Spin({7, 17, 0});
+    ASSERT_TRUE(form_.SaveResultsFileTo(Path("spins.dat")));
+    EXPECT_EQ(Read(Path("spins.dat")), QByteArray("7 \r\n17\r\n0 \r\n"));
+
+    Spin({36});
+    ASSERT_TRUE(form_.LoadResultsFileFrom(Path("spins.dat")));
+    EXPECT_EQ(form_.model().SpinCount(), 3);
+    EXPECT_EQ(form_.model().SlotText(1), "7 ");
+    EXPECT_EQ(form_.model().SlotText(2), "17");
+    EXPECT_EQ(form_.model().SlotText(3), "0 ");
+    EXPECT_EQ(TakeMessage(), "");
+}
+
+struct LoadRow {
+    const char* name;
+    QByteArray bytes;
+    std::vector<int> spins;
+};
+
+void PrintTo(const LoadRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class LoadRows : public ResultsFileTest, public ::testing::WithParamInterface<LoadRow> {};
+
+TEST_P(LoadRows, ReplaysTheFieldsOfTheFile) {
+    Spin({1, 2, 3, 4});
+    EXPECT_TRUE(form_.LoadResultsFileFrom(Write("in.dat", GetParam().bytes)));
+    EXPECT_EQ(Spins(), GetParam().spins);
+    EXPECT_EQ(TakeMessage(), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, LoadRows,
+                         ::testing::Values(LoadRow{"EmptyLineReadsZero", "7\r\n\r\n", {7, 0}},
+                                           LoadRow{"Commas", "5,12,33", {5, 12, 33}},
+                                           LoadRow{"QuotesAndTabs", "\"9\"\r\n\t11 \r\n", {9, 11}},
+                                           LoadRow{"HalvesToEven", "7.5\r\n6.5\r\n", {8, 6}},
+                                           LoadRow{"NoFinalLineEnd", "3\r\n14", {3, 14}},
+                                           LoadRow{"LineFeedsOnly", "1\n2\n", {1, 2}},
+                                           LoadRow{"CarriageReturnsOnly", "1\r2\r", {1, 2}}));
+
+TEST_F(ResultsFileTest, AnEmptyFileEmptiesTheHistoryButLeavesTheViews) {
+    Spin({17, 5});
+    const Texts row = RowTexts(grid(), 1);
+    const ChartModel chart = form_.findChild<StatChart*>("ChartColor_1")->model();
+    ASSERT_TRUE(form_.LoadResultsFileFrom(Write("empty.dat", "")));
+    EXPECT_EQ(form_.model().SpinCount(), 0);
+    EXPECT_EQ(form_.model().Tallies(), SpinTallies{});
+    EXPECT_EQ(RowTexts(grid(), 1), row);
+    EXPECT_EQ(form_.findChild<StatChart*>("ChartColor_1")->model(), chart);
+}
+
+TEST_F(ResultsFileTest, ABadFieldEndsTheLoadAndSaysWhere) {
+    EXPECT_FALSE(form_.LoadResultsFileFrom(Write("bad.dat", "3\r\n38\r\n4\r\n")));
+    EXPECT_EQ(Spins(), (std::vector{3}));
+    const std::string message = TakeMessage();
+    EXPECT_NE(message.find("line 2"), std::string::npos) << message;
+    EXPECT_NE(message.find("38"), std::string::npos) << message;
+    EXPECT_NE(message.find("bad.dat"), std::string::npos) << message;
+
+    // The next command works as usual.
+    EXPECT_TRUE(form_.LoadResultsFileFrom(Write("good.dat", "12\r\n")));
+    EXPECT_EQ(Spins(), (std::vector{12}));
+}
+
+TEST_F(ResultsFileTest, AMissingFileChangesNothingAndSaysSo) {
+    Spin({5});
+    EXPECT_FALSE(form_.LoadResultsFileFrom(Path("none.dat")));
+    EXPECT_EQ(Spins(), (std::vector{5}));
+    EXPECT_NE(TakeMessage().find("none.dat"), std::string::npos);
+}
+
+TEST_F(ResultsFileTest, SaveThenLoadRebuildsGridAndTallies) {
+    for (int i = 0; i < 500; ++i) {
+        form_.AddResult((i * 11 + 5) % 37);
+    }
+    const SpinTallies tallies = form_.model().Tallies();
+    const Texts firstRow = RowTexts(grid(), 1);
+    const Texts lastRow = RowTexts(grid(), 19);
+    ASSERT_TRUE(form_.SaveResultsFileTo(Path("round.dat")));
+    Spin({0, 0, 0});
+    ASSERT_TRUE(form_.LoadResultsFileFrom(Path("round.dat")));
+    EXPECT_EQ(form_.model().SpinCount(), 500);
+    EXPECT_EQ(form_.model().Tallies(), tallies);
+    EXPECT_EQ(RowTexts(grid(), 1), firstRow);
+    EXPECT_EQ(RowTexts(grid(), 19), lastRow);
+}
+
+TEST_F(ResultsFileTest, AFailedSaveLeavesTheOldFileAlone) {
+    const QString old = Write("keep.dat", "1 \r\n2 \r\n");
+    Spin({30, 31});
+    // A target that is a folder cannot be written.
+    ASSERT_TRUE(QDir(folder_.path()).mkdir("folder.dat"));
+    EXPECT_FALSE(form_.SaveResultsFileTo(Path("folder.dat")));
+    EXPECT_NE(TakeMessage().find("folder.dat"), std::string::npos);
+    EXPECT_TRUE(QFileInfo(Path("folder.dat")).isDir());
+
+    EXPECT_FALSE(form_.SaveResultsFileTo(Path("missing/keep.dat")));
+    EXPECT_FALSE(TakeMessage().empty());
+    EXPECT_EQ(Read(old), QByteArray("1 \r\n2 \r\n"));
+}
+
+TEST_F(ResultsFileTest, AFailedSaveInAReadOnlyFolderKeepsTheFile) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "permissions do not bind the root user";
+    }
+    const QString old = Write("keep.dat", "1 \r\n");
+    QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::ExeOwner);
+    Spin({30});
+    EXPECT_FALSE(form_.SaveResultsFileTo(old));
+    QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(Read(old), QByteArray("1 \r\n"));
+    EXPECT_FALSE(TakeMessage().empty());
+}
+
+// The load yields to the window once per frame: a click then lands between two
+// stored spins, and a second file command is refused.
+TEST_F(ResultsFileTest, ClicksDuringALoadLandBetweenStoredSpins) {
+    QByteArray bytes;
+    for (int i = 0; i < 65536; ++i) {
+        bytes += "5 \r\n";
+    }
+    const QString path = Write("long.dat", bytes);
+    form_.show();
+    bool secondRefused = false;
+    QTimer::singleShot(0, &form_, [&] {
+        QTest::mouseClick(form_.findChild<QWidget*>("TableNum_17"), Qt::LeftButton);
+        secondRefused = !form_.LoadResultsFileFrom(path);
+    });
+    ASSERT_TRUE(form_.LoadResultsFileFrom(path));
+    EXPECT_TRUE(secondRefused);
+    EXPECT_FALSE(TakeMessage().empty());
+
+    const std::vector<int> spins = Spins();
+    ASSERT_EQ(spins.size(), 65537u);
+    const auto at = std::find(spins.begin(), spins.end(), 17);
+    ASSERT_NE(at, spins.end());
+    EXPECT_NE(at, spins.begin());
+    EXPECT_NE(at, spins.end() - 1);
+}
+
+}  // namespace
+}  // namespace orvanta
