@@ -36,10 +36,10 @@ struct Panel {
 
 const std::array<Panel, 4>& Panels() {
     static const std::array<Panel, 4> panels = {{
-        {QRectF(QPointF(6, 15), QPointF(343, 400)), "Past Results for Analysis", "Results"},
-        {QRectF(QPointF(6, 409), QPointF(343, 506)), "Messages:", "Messages"},
-        {QRectF(QPointF(350, 15), QPointF(472, 506)), "Report Past Results", "Past Results"},
-        {QRectF(QPointF(478, 15), QPointF(779, 508)), "Data Entry Table", "Data Entry Table"},
+        {QRectF(QPointF(6, 6), QPointF(343, 399.5)), "Past Results for Analysis", "Results"},
+        {QRectF(QPointF(6, 402), QPointF(343, 506)), "Messages:", "Messages"},
+        {QRectF(QPointF(350, 6), QPointF(472, 506)), "Report Past Results", "Past Results"},
+        {QRectF(QPointF(478, 6), QPointF(779, 508)), "Data Entry Table", "Data Entry Table"},
     }};
     return panels;
 }
@@ -75,8 +75,9 @@ std::vector<QRectF> Places() {
     };
 }
 
+// The styled panels carry their caption inside the top edge, above the first control.
 QRectF CaptionStrip(const QRectF& frame) {
-    return QRectF(frame.left() + 8, frame.top() - 5, frame.width() - 16, 17);
+    return QRectF(frame.left() + 8, frame.top() + 3, frame.width() - 16, 15);
 }
 
 void FillPlaces(QPainter& p, const QColor& colour, const QColor& rim) {
@@ -105,7 +106,7 @@ void PaintPlain(QPainter& p, const QRectF& picture) {
         p.drawText(text, Qt::AlignCenter, caption);
     };
     for (const Panel& panel : Panels()) {
-        frame(panel.frame, panel.plainCaption);
+        frame(panel.frame.adjusted(0, 7, 0, 0), panel.plainCaption);
     }
     for (const SliderCaption& slider : SliderCaptions()) {
         frame(slider.frame, slider.plainCaption);
@@ -120,7 +121,7 @@ void PaintEmbossed(QPainter& p, const QRectF& picture) {
     ground.setColorAt(1, QColor(196, 199, 205));
     p.fillRect(picture, ground);
     for (const Panel& panel : Panels()) {
-        const QRectF r = panel.frame.adjusted(0, -9, 0, 0);
+        const QRectF r = panel.frame;
         for (int i = 4; i >= 1; --i) {
             QPainterPath shadow;
             shadow.addRoundedRect(r.translated(1.5, 2).adjusted(-i, -i, i, i), 9 + i, 9 + i);
@@ -191,7 +192,7 @@ void PaintFlameBorders(QPainter& p, const QRectF& picture) {
     p.fillRect(picture, ground.Brush(p));
     for (const Panel& panel : Panels()) {
         QPainterPath border;
-        border.addRoundedRect(panel.frame.adjusted(0, -8, 0, 0), 7, 7);
+        border.addRoundedRect(panel.frame.adjusted(2, 0, -2, 0), 7, 7);
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(QColor(255, 80, 0, 40), 11));
         p.drawPath(border);
@@ -199,7 +200,7 @@ void PaintFlameBorders(QPainter& p, const QRectF& picture) {
         p.drawPath(border);
         p.setPen(QPen(QColor(40, 10, 0, 160), 1));
         QPainterPath inner;
-        inner.addRoundedRect(panel.frame.adjusted(2.5, -5.5, -2.5, -2.5), 5, 5);
+        inner.addRoundedRect(panel.frame.adjusted(4.5, 2.5, -4.5, -2.5), 5, 5);
         p.drawPath(inner);
     }
     const auto caption = [&](const QRectF& strip, const QString& text) {
@@ -213,7 +214,7 @@ void PaintFlameBorders(QPainter& p, const QRectF& picture) {
         DrawText(p, QRectF(strip.left(), strip.top(), width, strip.height()), text, font, look);
     };
     for (const Panel& panel : Panels()) {
-        caption(CaptionStrip(panel.frame).translated(2, 4), panel.shortCaption);
+        caption(CaptionStrip(panel.frame).translated(4, 1), panel.shortCaption);
     }
     for (const SliderCaption& slider : SliderCaptions()) {
         caption(QRectF(slider.frame.left() + 6, slider.frame.top() - 4, slider.frame.width(), 15),
@@ -227,7 +228,7 @@ void PaintNeon(QPainter& p, const QRectF& picture) {
     p.fillRect(picture, QColor(4, 4, 10));
     for (const Panel& panel : Panels()) {
         QPainterPath tube;
-        tube.addRoundedRect(panel.frame.adjusted(0, -7, 0, 0), 10, 10);
+        tube.addRoundedRect(panel.frame.adjusted(2, 0, -2, 0), 10, 10);
         DrawGlow(p, tube, QColor(40, 130, 255), 2.0, 11);
     }
     const auto caption = [&](const QRectF& strip, const QString& text) {
@@ -248,7 +249,7 @@ void PaintNeon(QPainter& p, const QRectF& picture) {
         DrawText(p, box, text, font, core);
     };
     for (const Panel& panel : Panels()) {
-        caption(CaptionStrip(panel.frame).translated(4, 4), panel.shortCaption);
+        caption(CaptionStrip(panel.frame).translated(4, 1), panel.shortCaption);
     }
     for (const SliderCaption& slider : SliderCaptions()) {
         caption(QRectF(slider.frame.left() + 6, slider.frame.top() - 4, slider.frame.width(), 15),
@@ -272,7 +273,7 @@ void PaintWood(QPainter& p, const QRectF& picture) {
     p.fillRect(picture, walnut.Brush(p));
     for (const Panel& panel : Panels()) {
         QPainterPath moulding;
-        moulding.addRoundedRect(panel.frame.adjusted(0, -8, 0, 0), 4, 4);
+        moulding.addRoundedRect(panel.frame.adjusted(2, 0, -2, 0), 4, 4);
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(QColor(0, 0, 0, 110), 6));
         p.drawPath(moulding.translated(1, 1.5));
@@ -280,13 +281,13 @@ void PaintWood(QPainter& p, const QRectF& picture) {
         p.drawPath(moulding);
         p.setPen(QPen(QColor(220, 170, 110), 1));
         QPainterPath highlight;
-        highlight.addRoundedRect(panel.frame.adjusted(-1.2, -9.2, 1.2, 1.2), 5, 5);
+        highlight.addRoundedRect(panel.frame.adjusted(0.8, -1.2, -0.8, 1.2), 5, 5);
         p.drawPath(highlight);
     }
     const auto plate = [&](const QRectF& strip, const QString& text) {
         const QFont font = Font(kSerif, 11, true);
         const double width = QFontMetricsF(font).horizontalAdvance(text) + 0.8 * text.size() + 14;
-        const QRectF r(strip.left(), strip.top() + 1, width, 15);
+        const QRectF r(strip.left(), strip.top(), width, 15);
         QLinearGradient brass(r.topLeft(), r.bottomLeft());
         brass.setColorAt(0, QColor(250, 225, 150));
         brass.setColorAt(0.5, QColor(205, 160, 70));
@@ -300,7 +301,7 @@ void PaintWood(QPainter& p, const QRectF& picture) {
         DrawText(p, r, text, font, engraved);
     };
     for (const Panel& panel : Panels()) {
-        plate(CaptionStrip(panel.frame).translated(2, 2), panel.shortCaption);
+        plate(CaptionStrip(panel.frame).translated(4, 0), panel.shortCaption);
     }
     for (const SliderCaption& slider : SliderCaptions()) {
         plate(QRectF(slider.frame.left() + 6, slider.frame.top() - 6, slider.frame.width(), 15),

@@ -171,8 +171,8 @@ QImage RenderIcon(int size, qreal scale) {
     DrawRim(p, centre, r - 1 - size / 64.0, std::max(1.2, size / 32.0));
 
     const double outer = r * 0.86;
-    const double inner = r * (size >= 128 ? 0.62 : 0.56);
-    DrawPocketRing(p, centre, inner, outer, size >= 128 ? size / 18.0 : 0, size >= 64 ? size / 160.0 : 0);
+    const double inner = r * (size >= 256 ? 0.64 : 0.56);
+    DrawPocketRing(p, centre, inner, outer, size >= 256 ? size / 26.0 : 0, size >= 64 ? size / 160.0 : 0);
 
     // The cone and the turret in the middle.
     QRadialGradient cone(centre - QPointF(inner * 0.3, inner * 0.35), inner);
