@@ -95,4 +95,20 @@ inline constexpr std::array<ChartPlace, 16> kChartPlaces = {{
     {ChartKind::Sector, 1, 9, {1920, 1080, 7875, 5625}, 32},
 }};
 
+// Places of the Main page's windowed controls. The page background paints its
+// panels and captions around these boxes, so that no control hides a caption.
+inline constexpr TwipsBox kResultsGridBox = {240, 720, 4575, 5055};
+inline constexpr TwipsBox kScrollMainBox = {4800, 720, 255, 5050};
+inline constexpr TwipsBox kInsertButtonBox = {1800, 5880, 1575, 375};
+inline constexpr TwipsBox kRemoveButtonBox = {3480, 5880, 1575, 375};
+inline constexpr TwipsBox kMessagesBox = {240, 6600, 4815, 1215};
+inline constexpr TwipsBox kCategoryBox = {5400, 720, 1575, 315};
+inline constexpr TwipsBox kSearchGrid1Box = {5400, 1080, 495, 4740};
+inline constexpr TwipsBox kScrollS1Box = {5880, 1080, 255, 4735};
+inline constexpr TwipsBox kSearchGrid2Box = {6240, 1080, 495, 4740};
+inline constexpr TwipsBox kScrollS2Box = {6720, 1080, 255, 4735};
+inline constexpr TwipsBox kRunLengthSliderBox = {5400, 6225, 1530, 330};
+inline constexpr TwipsBox kDepthSliderBox = {5415, 6930, 1530, 330};
+inline constexpr TwipsBox kCalculateButtonBox = {5400, 7440, 1575, 375};
+
 }  // namespace orvanta
