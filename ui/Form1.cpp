@@ -13,10 +13,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
+#include <QTextBrowser>
 
 #include <algorithm>
 #include <ranges>
@@ -30,9 +32,11 @@
 #include "model/Category.h"
 #include "ui/ClickArea.h"
 #include "ui/FlexGrid.h"
+#include "ui/HelpPage.h"
 #include "ui/LayoutTables.h"
-#include "ui/PlaceholderArt.h"
+#include "ui/Pictures.h"
 #include "ui/TabControl.h"
+#include "ui/ThemeTable.h"
 #include "ui/Twips.h"
 
 namespace orvanta {
@@ -78,6 +82,7 @@ QSlider* MakeSlider(QWidget* page, const QString& name, const QString& accessibl
 Form1::Form1(QWidget* parent) : QMainWindow(parent), numberTable_(BuildNumberTable()) {
     setObjectName("Form1");
     setWindowTitle("Orvanta  v1.2");
+    setWindowIcon(WindowIcon());
     QFont font("Liberation Sans");
     font.setPointSizeF(8.25);
     setFont(font);
@@ -92,21 +97,26 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), numberTable_(BuildNumberTab
     SetTabIndex(calculatorPanel_->grid(), 41);
     SetTabIndex(calculatorPanel_->evaluateButton(), 42);
     SetTabIndex(calculatorPanel_->output(), 45);
+    CreateHelpPage();
     ApplyTabOrder();
 
     // Fixed client area below the menu bar; the window is laid out once and never resized.
     centralWidget()->setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    // Start-up: the history starts empty and the number table exists (members above).
+    // The start-up, in its fixed order. The history starts empty and the number table
+    // was built with the window's members, before any of this.
+    ApplyTheme();
     for (const char* category : kAnalysisCategories) {
         cboPastResults_->addItem(category);
     }
     cboPastResults_->setCurrentIndex(cboPastResults_->findText("Color"));
+    ArrangeTableNameLabels();
     resultsGrid_->SetColumnWidths();
     searchGrids_->SetColumnWidths();
     resultsGrid_->WriteHeaders();
     calculatorPanel_->InitCalculator();
+    LoadHelpPage(RichText1_, HelpFileCandidates());
 }
 
 Form1::~Form1() = default;
@@ -146,15 +156,13 @@ void Form1::CreateTabs() {
 void Form1::CreateMainPage() {
     QWidget* main = page(TabPage::Main);
 
-    auto* imgTheme = Named(new QLabel(main), "imgTheme", "Background");
-    imgTheme->setPixmap(PlaceholderBackground());
-    imgTheme->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    TabControl::Place(imgTheme, kBackgroundBox);
+    imgTheme_ = Named(new QLabel(main), "imgTheme", "Background");
+    imgTheme_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    TabControl::Place(imgTheme_, kBackgroundBox);
 
-    auto* imgTable = Named(new QLabel(main), "imgTable", "Betting table");
-    imgTable->setPixmap(PlaceholderTablePicture());
-    imgTable->setScaledContents(true);
-    TabControl::Place(imgTable, kTablePictureBox);
+    imgTable_ = Named(new QLabel(main), "imgTable", "Betting table");
+    imgTable_->setScaledContents(true);
+    TabControl::Place(imgTable_, kTablePictureBox);
 
     CreateTableAreas(main);
 
@@ -162,6 +170,8 @@ void Form1::CreateMainPage() {
         auto* label = Named(new QLabel("Table: Default", main), QStringLiteral("lblTableName_%1").arg(i),
                             i == 0 ? QStringLiteral("Table name") : QString());
         label->setAttribute(Qt::WA_TranslucentBackground);
+        label->installEventFilter(this);
+        lblTableName_[static_cast<std::size_t>(i)] = label;
         if (i == 0) {
             QFont bold("Liberation Sans");
             bold.setPointSizeF(8.25);
@@ -218,10 +228,12 @@ void Form1::CreateMainPage() {
     SetTabIndex(calculate, 5);
     connect(calculate, &QPushButton::clicked, this, &Form1::CalcPastResults);
 
-    auto* sldTheme = MakeSlider(main, "sldTheme", "Theme", 1, 4, 2);
-    TabControl::Place(sldTheme, 7320, 960, 1815, 255);
-    sldTheme->setVisible(false);
-    SetTabIndex(sldTheme, 7);
+    sldTheme_ =
+        MakeSlider(main, "sldTheme", "Theme", kFirstSelectableTheme, kLastSelectableTheme, kStartingTheme);
+    TabControl::Place(sldTheme_, 7320, 960, 1815, 255);
+    sldTheme_->setVisible(false);
+    SetTabIndex(sldTheme_, 7);
+    connect(sldTheme_, &QSlider::valueChanged, this, &Form1::ApplyTheme);
 }
 
 void Form1::CreateTableAreas(QWidget* main) {
@@ -252,6 +264,65 @@ void Form1::CreateCharts() {
     std::ranges::stable_sort(charts_, {}, [](const StatChart* chart) {
         return std::pair(chart->index(), static_cast<int>(chart->kind()));
     });
+}
+
+void Form1::CreateHelpPage() {
+    RichText1_ = Named(new QTextBrowser(page(TabPage::Help)), "RichText1", "Help");
+    RichText1_->setReadOnly(true);
+    RichText1_->setOpenLinks(false);
+    TabControl::Place(RichText1_, 120, 360, 11595, 7515);
+    SetTabIndex(RichText1_, 47);
+}
+
+// The slider's value is read afresh at every step: choosing theme 1 moves the slider
+// to 2, which runs this whole handler for theme 2 before the outer run goes on.
+void Form1::ApplyTheme() {
+    imgTable_->setPixmap(
+        TablePicture(kThemeTable[static_cast<std::size_t>(sldTheme_->value() - 1)].tablePicture));
+    imgTheme_->setPixmap(BackgroundPicture(1));
+    if (sldTheme_->value() == 1) {
+        sldTheme_->setValue(2);
+    }
+    const Theme& theme = kThemeTable[static_cast<std::size_t>(sldTheme_->value() - 1)];
+    lblTableName_[0]->setText(
+        QString::fromUtf8(theme.caption.data(), static_cast<qsizetype>(theme.caption.size())));
+    if (sldTheme_->value() >= 2 && theme.backgroundPicture != 0) {
+        imgTheme_->setPixmap(BackgroundPicture(theme.backgroundPicture));
+    }
+    for (std::size_t i = 1; i < lblTableName_.size(); ++i) {
+        lblTableName_[i]->setText(lblTableName_[0]->text());
+    }
+}
+
+// The eight white copies lie one pixel off in the eight directions beneath the black
+// caption, which draws it with a white outline.
+void Form1::ArrangeTableNameLabels() {
+    static constexpr QPoint kOffsets[] = {{-1, -1}, {1, 1}, {-1, 1}, {1, -1},
+                                          {0, -1},  {0, 1}, {-1, 0}, {1, 0}};
+    const QRect caption = lblTableName_[0]->geometry();
+    for (std::size_t i = 1; i < lblTableName_.size(); ++i) {
+        lblTableName_[i]->setGeometry(caption.translated(kOffsets[i - 1]));
+        lblTableName_[i]->setFont(lblTableName_[0]->font());
+    }
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease &&
+        std::ranges::find(lblTableName_, watched) != lblTableName_.end()) {
+        const int theme = sldTheme_->value();
+        switch (static_cast<QMouseEvent*>(event)->button()) {
+            case Qt::LeftButton:
+                sldTheme_->setValue(theme < sldTheme_->maximum() ? theme + 1 : sldTheme_->minimum());
+                break;
+            case Qt::RightButton:
+                sldTheme_->setValue(theme > sldTheme_->minimum() ? theme - 1 : sldTheme_->maximum());
+                break;
+            default:
+                break;
+        }
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void Form1::SetTabIndex(QWidget* control, int index) {

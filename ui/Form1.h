@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+#include <array>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -10,7 +11,9 @@
 #include "model/SpinModel.h"
 
 class QComboBox;
+class QLabel;
 class QSlider;
+class QTextBrowser;
 
 namespace orvanta {
 
@@ -68,12 +71,20 @@ public:
 
     QWidget* page(TabPage page) const;
 
+    // Shows the theme that the theme slider holds.
+    void ApplyTheme();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void CreateMenu();
     void CreateTabs();
     void CreateMainPage();
     void CreateTableAreas(QWidget* page);
     void CreateCharts();
+    void CreateHelpPage();
+    void ArrangeTableNameLabels();
     void LoadResultsFile();
     void SaveResultsFile();
     QString FileDialogFolder() const;
@@ -92,6 +103,11 @@ private:
     QComboBox* cboPastResults_ = nullptr;
     QSlider* sldLength_ = nullptr;
     QSlider* sldDepth_ = nullptr;
+    QSlider* sldTheme_ = nullptr;
+    QLabel* imgTable_ = nullptr;
+    QLabel* imgTheme_ = nullptr;
+    std::array<QLabel*, 9> lblTableName_{};
+    QTextBrowser* RichText1_ = nullptr;
     CalculatorPanel* calculatorPanel_ = nullptr;
     std::vector<StatChart*> charts_;  // instance 0 of every kind, then instance 1
     std::vector<std::pair<int, QWidget*>> tabOrder_;

@@ -1,0 +1,67 @@
+#include "ui/Form2.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QTimer>
+
+#include "ui/Form1.h"
+#include "ui/Pictures.h"
+#include "ui/Twips.h"
+
+namespace orvanta {
+
+Form2::Form2(std::function<Form1*()> loadMainWindow)
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint),
+      loadMainWindow_(std::move(loadMainWindow)),
+      timer1_(new QTimer(this)) {
+    setObjectName("Form2");
+    setAccessibleName("Orvanta");
+    setFixedSize(TwipsToPixels(6435), TwipsToPixels(3405));
+    setWindowIcon(WindowIcon());
+
+    auto* picture = new QLabel(this);
+    picture->setObjectName("picture");
+    picture->setPixmap(SplashPicture());
+    picture->setGeometry(rect());
+
+    auto* label1 = new QLabel("Version 1.2", this);
+    label1->setObjectName("Label1");
+    label1->setAttribute(Qt::WA_TranslucentBackground);
+    QPalette white = label1->palette();
+    white.setColor(QPalette::WindowText, Qt::white);
+    label1->setPalette(white);
+    label1->setGeometry(TwipsRect(4920, 0, 1455, 255));
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+
+    timer1_->setObjectName("Timer1");
+    timer1_->setInterval(kDelayMilliseconds);
+    timer1_->setSingleShot(true);
+    // A coarse timer may fire a little early; the splash must stand its full time.
+    timer1_->setTimerType(Qt::PreciseTimer);
+    connect(timer1_, &QTimer::timeout, this, &Form2::HandOver);
+}
+
+void Form2::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Counted from the moment the splash is on screen, and only once.
+    if (!handedOver_ && !timer1_->isActive()) {
+        timer1_->start();
+    }
+}
+
+void Form2::HandOver() {
+    handedOver_ = true;
+    Form1* main = loadMainWindow_();
+    hide();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        main->move(screen->availableGeometry().center() - main->rect().center());
+    }
+    main->show();
+    deleteLater();
+}
+
+}  // namespace orvanta
