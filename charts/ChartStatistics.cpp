@@ -1,6 +1,8 @@
 #include "charts/ChartStatistics.h"
 
 #include <algorithm>
+#include <charconv>
+#include <iterator>
 
 namespace orvanta {
 
@@ -130,11 +132,11 @@ ChartModel BuildChartModel(ChartKind kind, const SpinTallies& tallies) {
 }
 
 std::string CountText(int count) {
-    std::string text = std::to_string(count);
-    if (count >= 0) {
-        text.insert(text.begin(), ' ');
-    }
-    return text;
+    // Short enough to stay inside the string itself: no allocation per point and spin.
+    char text[16] = {' '};
+    char* const digits = count < 0 ? text : text + 1;
+    const auto end = std::to_chars(digits, std::end(text), count).ptr;
+    return std::string(text, end);
 }
 
 }  // namespace orvanta

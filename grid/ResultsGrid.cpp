@@ -92,7 +92,7 @@ void ResultsGrid::UpdateGridMain() {
 }
 
 void ResultsGrid::WriteRow(int row, int slot) {
-    grid_->setCellText(row, 0, QString::number(slot));
+    grid_->setCellNumber(row, 0, slot);
     const RowLook& look = rowLooks_[static_cast<std::size_t>(model_.SpinAt(slot))];
     for (int column = 1; column <= kCategoryCount; ++column) {
         const CellLook& cell = look[static_cast<std::size_t>(column - 1)];

@@ -4,6 +4,9 @@
 #include <QHeaderView>
 
 #include <algorithm>
+#include <array>
+#include <charconv>
+#include <cstdint>
 #include <limits>
 #include <optional>
 #include <vector>
@@ -17,8 +20,46 @@ namespace {
 // The classic grid's row height for 8.25 pt text.
 constexpr int kRowHeightTwips = 240;
 
+// A cell's text. Grid texts are nearly always a few characters, and a refresh after
+// every spin rewrites 171 of them: short texts are kept inline, so that rewriting one
+// is a plain copy instead of reference counting on a shared string.
+class CellText {
+public:
+    void Set(QStringView text) {
+        if (text.size() <= kInline) {
+            size_ = static_cast<std::uint8_t>(text.size());
+            std::copy(text.utf16(), text.utf16() + text.size(), inline_.begin());
+            if (!long_.isNull()) {
+                long_ = QString();
+            }
+        } else {
+            size_ = kLong;
+            long_ = text.toString();
+        }
+    }
+    void SetNumber(long long number) {
+        char digits[24];
+        const auto end = std::to_chars(std::begin(digits), std::end(digits), number).ptr;
+        size_ = static_cast<std::uint8_t>(end - digits);
+        std::copy(digits, end, inline_.begin());
+        if (!long_.isNull()) {
+            long_ = QString();
+        }
+    }
+    QString ToString() const {
+        return size_ == kLong ? long_ : QString(reinterpret_cast<const QChar*>(inline_.data()), size_);
+    }
+
+private:
+    static constexpr qsizetype kInline = 22;
+    static constexpr std::uint8_t kLong = 255;
+    std::array<char16_t, kInline> inline_{};
+    std::uint8_t size_ = 0;
+    QString long_;
+};
+
 struct Cell {
-    QString text;
+    CellText text;
     std::optional<QColor> textColor;
     std::optional<QColor> backColor;
 };
@@ -50,13 +91,13 @@ public:
         const bool fixed = index.row() < fixedRows_ || index.column() < fixedColumns_;
         switch (role) {
             case Qt::DisplayRole:
-                return cell.text;
+                return cell.text.ToString();
             case Qt::BackgroundRole:
                 return fixed ? fixedBack_ : cell.backColor.value_or(defaultBack_);
             case Qt::ForegroundRole:
                 return fixed ? fixedText_ : cell.textColor.value_or(defaultText_);
             case Qt::TextAlignmentRole:
-                return QVariant::fromValue(Alignment(index.column(), cell.text));
+                return QVariant::fromValue(Alignment(index.column(), cell.text.ToString()));
             default:
                 return {};
         }
@@ -196,12 +237,12 @@ void FlexGrid::setCellText(int row, int column, const QString& text) {
     if (!model_->contains(row, column)) {
         return;
     }
-    model_->at(row, column).text = text;
+    model_->at(row, column).text.Set(text);
     model_->changed(row, column);
 }
 
 QString FlexGrid::cellText(int row, int column) const {
-    return model_->contains(row, column) ? model_->at(row, column).text : QString();
+    return model_->contains(row, column) ? model_->at(row, column).text.ToString() : QString();
 }
 
 void FlexGrid::setCellTextColor(int row, int column, const QColor& color) {
@@ -225,7 +266,18 @@ void FlexGrid::setCell(int row, int column, const QString& text, const QColor& t
     if (!model_->contains(row, column)) {
         return;
     }
-    model_->at(row, column) = {text, textColor, backColor};
+    Cell& cell = model_->at(row, column);
+    cell.text.Set(text);
+    cell.textColor = textColor;
+    cell.backColor = backColor;
+    model_->changed(row, column);
+}
+
+void FlexGrid::setCellNumber(int row, int column, long long number) {
+    if (!model_->contains(row, column)) {
+        return;
+    }
+    model_->at(row, column).text.SetNumber(number);
     model_->changed(row, column);
 }
 

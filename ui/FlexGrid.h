@@ -26,6 +26,7 @@ public:
     void setColumnAlignment(int column, Qt::Alignment alignment);
 
     void setCellText(int row, int column, const QString& text);
+    void setCellNumber(int row, int column, long long number);
     QString cellText(int row, int column) const;
     void setCellTextColor(int row, int column, const QColor& color);
     void setCellBackColor(int row, int column, const QColor& color);

@@ -1,0 +1,158 @@
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <fstream>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "files/ResultsFile.h"
+#include "ui/Form1.h"
+
+namespace {
+
+using namespace orvanta;
+
+std::vector<int> RandomSpins(std::size_t count) {
+    std::mt19937 random(1);
+    std::uniform_int_distribution<int> number(0, 36);
+    std::vector<int> spins(count);
+    for (int& n : spins) {
+        n = number(random);
+    }
+    return spins;
+}
+
+std::unique_ptr<Form1> ShownWindow(TabPage page) {
+    auto form = std::make_unique<Form1>();
+    form->findChild<QTabWidget*>("SSTab1")->setCurrentWidget(form->page(page));
+    form->show();
+    (void)QTest::qWaitForWindowExposed(form.get());
+    return form;
+}
+
+// Peak resident memory of the whole process so far, in MB.
+double PeakMegabytes() {
+    std::ifstream status("/proc/self/status");
+    std::string key;
+    while (status >> key) {
+        if (key == "VmHWM:") {
+            double kilobytes = 0;
+            status >> kilobytes;
+            return kilobytes / 1024.0;
+        }
+    }
+    return 0;
+}
+
+class ResultsFiles {
+public:
+    QString PathFor(int spins) {
+        const QString path = folder_.filePath(QString("spins-%1.dat").arg(spins));
+        if (!QFile::exists(path)) {
+            const NumberTable table = BuildNumberTable();
+            SpinModel model(table);
+            for (int n : RandomSpins(static_cast<std::size_t>(spins))) {
+                model.AddResult(n);
+            }
+            QFile file(path);
+            (void)file.open(QIODevice::WriteOnly);
+            const std::string bytes = ResultsFileBytes(model);
+            file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        }
+        return path;
+    }
+
+private:
+    QTemporaryDir folder_;
+};
+
+ResultsFiles& Files() {
+    static ResultsFiles files;
+    return files;
+}
+
+// A whole load as the user starts it from the menu, with the Main tab on screen.
+void BM_LoadResultsFile(benchmark::State& state) {
+    const QString path = Files().PathFor(static_cast<int>(state.range(0)));
+    auto form = ShownWindow(TabPage::Main);
+    for (auto _ : state) {
+        if (!form->LoadResultsFileFrom(path)) {
+            state.SkipWithError("load failed");
+        }
+    }
+    state.counters["peak_MB"] = PeakMegabytes();
+    state.counters["spins"] = static_cast<double>(form->model().SpinCount());
+}
+BENCHMARK(BM_LoadResultsFile)->Arg(65536)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(BM_LoadResultsFile)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+
+// The literal way for comparison: after every record the grid and the charts are
+// redrawn in full and the event loop runs once. Too slow for a long file, so it runs
+// on a short one; compare the time per spin.
+void BM_LoadLiteralPerRecord(benchmark::State& state) {
+    const int count = static_cast<int>(state.range(0));
+    const QString path = Files().PathFor(count);
+    auto form = ShownWindow(TabPage::Main);
+    for (auto _ : state) {
+        QFile file(path);
+        (void)file.open(QIODevice::ReadOnly);
+        const QByteArray bytes = file.readAll();
+        ResultsFileReader reader;
+        reader.Feed(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        reader.Finish();
+        while (const auto field = reader.Next()) {
+            form->AddResult(field->number);
+            form->repaint();
+            QApplication::processEvents();
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * count);
+}
+BENCHMARK(BM_LoadLiteralPerRecord)->Arg(2000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+
+void BM_SaveResultsFile(benchmark::State& state) {
+    QTemporaryDir folder;
+    auto form = ShownWindow(TabPage::Main);
+    (void)form->LoadResultsFileFrom(Files().PathFor(static_cast<int>(state.range(0))));
+    for (auto _ : state) {
+        if (!form->SaveResultsFileTo(folder.filePath("saved.dat"))) {
+            state.SkipWithError("save failed");
+        }
+    }
+}
+BENCHMARK(BM_SaveResultsFile)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+// The main window's whole start-up: pictures, grids, calculator, help page.
+void BM_Form1Startup(benchmark::State& state) {
+    for (auto _ : state) {
+        auto form = std::make_unique<Form1>();
+        state.PauseTiming();
+        form.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_Form1Startup)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
