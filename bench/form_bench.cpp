@@ -9,29 +9,14 @@
 #include <random>
 #include <vector>
 
+#include "WindowBench.h"
 #include "ui/Form1.h"
 
 namespace {
 
 using namespace orvanta;
-
-std::vector<int> RandomSpins(std::size_t count) {
-    std::mt19937 random(1);
-    std::uniform_int_distribution<int> number(0, 36);
-    std::vector<int> spins(count);
-    for (int& n : spins) {
-        n = number(random);
-    }
-    return spins;
-}
-
-std::unique_ptr<Form1> ShownWindow(TabPage page) {
-    auto form = std::make_unique<Form1>();
-    form->findChild<QTabWidget*>("SSTab1")->setCurrentWidget(form->page(page));
-    form->show();
-    (void)QTest::qWaitForWindowExposed(form.get());
-    return form;
-}
+using bench::RandomSpins;
+using bench::ShownWindow;
 
 // One click as the user makes it, on the Main tab: model, grid and the sixteen chart
 // models. The repaint that follows runs untimed between clicks, as it does between a
@@ -47,7 +32,7 @@ void BM_Form1AddResult(benchmark::State& state) {
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_Form1AddResult)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Form1AddResult)->Unit(benchmark::kMicrosecond)->Iterations(2000);
 
 // 65,536 spins recorded with the summary of eight charts on screen, events processed
 // once per frame as a file load does: the whole cost of keeping sixteen charts live.
@@ -75,17 +60,3 @@ void BM_Form1AddResult65536SummaryShown(benchmark::State& state) {
 BENCHMARK(BM_Form1AddResult65536SummaryShown)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

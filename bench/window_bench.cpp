@@ -13,30 +13,15 @@
 #include <string>
 #include <vector>
 
+#include "WindowBench.h"
 #include "files/ResultsFile.h"
 #include "ui/Form1.h"
 
 namespace {
 
 using namespace orvanta;
-
-std::vector<int> RandomSpins(std::size_t count) {
-    std::mt19937 random(1);
-    std::uniform_int_distribution<int> number(0, 36);
-    std::vector<int> spins(count);
-    for (int& n : spins) {
-        n = number(random);
-    }
-    return spins;
-}
-
-std::unique_ptr<Form1> ShownWindow(TabPage page) {
-    auto form = std::make_unique<Form1>();
-    form->findChild<QTabWidget*>("SSTab1")->setCurrentWidget(form->page(page));
-    form->show();
-    (void)QTest::qWaitForWindowExposed(form.get());
-    return form;
-}
+using bench::RandomSpins;
+using bench::ShownWindow;
 
 // Peak resident memory of the whole process so far, in MB.
 double PeakMegabytes() {
@@ -142,17 +127,3 @@ void BM_Form1Startup(benchmark::State& state) {
 BENCHMARK(BM_Form1Startup)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

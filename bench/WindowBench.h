@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QTabWidget>
+#include <QTest>
+
+#include <memory>
+#include <random>
+#include <vector>
+
+#include "ui/Form1.h"
+
+namespace orvanta::bench {
+
+// The same spins in every run, so runs compare.
+inline std::vector<int> RandomSpins(std::size_t count) {
+    std::mt19937 random(1);
+    std::uniform_int_distribution<int> number(0, 36);
+    std::vector<int> spins(count);
+    for (int& n : spins) {
+        n = number(random);
+    }
+    return spins;
+}
+
+inline std::unique_ptr<Form1> ShownWindow(TabPage page) {
+    auto form = std::make_unique<Form1>();
+    form->findChild<QTabWidget*>("SSTab1")->setCurrentWidget(form->page(page));
+    form->show();
+    (void)QTest::qWaitForWindowExposed(form.get());
+    return form;
+}
+
+}  // namespace orvanta::bench
