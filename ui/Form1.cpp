@@ -325,6 +325,12 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+void Form1::closeEvent(QCloseEvent* event) {
+    // Closing asks nothing; a load or save in progress stops at its next record.
+    exiting_ = true;
+    QMainWindow::closeEvent(event);
+}
+
 void Form1::SetTabIndex(QWidget* control, int index) {
     tabOrder_.emplace_back(index, control);
 }
