@@ -13,6 +13,7 @@
 
 #include <optional>
 #include <ostream>
+#include <string>
 
 #include "ui/Form1.h"
 
@@ -80,7 +81,8 @@ TEST_P(MenuShortcutTest, StandardShortcutSitsBesideTheMnemonic) {
 INSTANTIATE_TEST_SUITE_P(FileMenu, MenuShortcutTest,
                          ::testing::Values(ShortcutCase{"mnu_Open", "&Open", QKeySequence::Open},
                                            ShortcutCase{"mnu_Save", "&Save", QKeySequence::Save},
-                                           ShortcutCase{"mnu_Exit", "E&xit", QKeySequence::Quit}));
+                                           ShortcutCase{"mnu_Exit", "E&xit", QKeySequence::Quit}),
+                         [](const auto& info) { return std::string(info.param.action); });
 
 // The shortcuts reach the commands from the keyboard, wherever the focus is.
 TEST_F(DesktopTest, OpenAndSaveShortcutsOpenTheirDialogs) {
@@ -131,7 +133,8 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{"sldDepth", "Recursion depth"}, NameCase{"cmdPastResultsCalc", "Calculate"},
                       NameCase{"txtExpression", "Expression"}, NameCase{"lstCalcOut", "Output"},
                       NameCase{"txtMessages", "Messages"}, NameCase{"RichText1", "Help"},
-                      NameCase{"lblTableName_0", "Table name"}));
+                      NameCase{"lblTableName_0", "Table name"}),
+    [](const auto& info) { return std::string(info.param.control); });
 
 // Not one control the user can reach or hear is left without a name.
 TEST_F(DesktopTest, EveryControlHasAnAccessibleName) {
