@@ -52,9 +52,12 @@ constexpr const char* kPageCaptions[kTabPageCount] = {
 constexpr const char* kAnalysisCategories[] = {"Number", "Color", "Even / Odd", "High / Low",
                                                "n 12",   "n 6",   "Row",        "Column"};
 
-QAction* AddMenuAction(QMenu* menu, const QString& objectName, const QString& caption) {
+// The desktop's standard shortcut beside the caption's mnemonic.
+QAction* AddMenuAction(QMenu* menu, const QString& objectName, const QString& caption,
+                       QKeySequence::StandardKey shortcut) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(objectName);
+    action->setShortcuts(shortcut);
     return action;
 }
 
@@ -124,10 +127,13 @@ Form1::~Form1() = default;
 void Form1::CreateMenu() {
     QMenu* file = menuBar()->addMenu("&File");
     file->setObjectName("mnu_File");
-    connect(AddMenuAction(file, "mnu_Open", "&Open"), &QAction::triggered, this, &Form1::LoadResultsFile);
-    connect(AddMenuAction(file, "mnu_Save", "&Save"), &QAction::triggered, this, &Form1::SaveResultsFile);
+    file->setAccessibleName("File");
+    connect(AddMenuAction(file, "mnu_Open", "&Open", QKeySequence::Open), &QAction::triggered, this,
+            &Form1::LoadResultsFile);
+    connect(AddMenuAction(file, "mnu_Save", "&Save", QKeySequence::Save), &QAction::triggered, this,
+            &Form1::SaveResultsFile);
     file->addSeparator()->setObjectName("mnu_sep1");
-    QAction* exit = AddMenuAction(file, "mnu_Exit", "E&xit");
+    QAction* exit = AddMenuAction(file, "mnu_Exit", "E&xit", QKeySequence::Quit);
     // Ends the program at once: no question, nothing saved.
     connect(exit, &QAction::triggered, this, [this] {
         exiting_ = true;  // a load or save in progress stops at its next record
@@ -142,6 +148,7 @@ void Form1::CreateTabs() {
 
     SSTab1_ = new TabControl(client);
     SSTab1_->setObjectName("SSTab1");
+    SSTab1_->setAccessibleName("Pages");
     SSTab1_->setGeometry(TwipsRect(0, 0, 11850, 8010));
     for (const char* caption : kPageCaptions) {
         auto* pageWidget = new QWidget;

@@ -1,0 +1,111 @@
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+#include <QWindow>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "ui/Form1.h"
+#include "ui/LayoutTables.h"
+#include "ui/Twips.h"
+
+// This whole program runs as on a screen of twice the usual density: the factor has to
+// be in place before the application object exists, which static initialisation is.
+static const bool kDoubleDensity = [] {
+    qputenv("QT_SCALE_FACTOR", "2");
+    return true;
+}();
+
+namespace orvanta {
+namespace {
+
+double Distance(QRgb a, QRgb b) {
+    const double r = qRed(a) - qRed(b);
+    const double g = qGreen(a) - qGreen(b);
+    const double bl = qBlue(a) - qBlue(b);
+    return std::sqrt(r * r + g * g + bl * bl);
+}
+
+class HighDensityTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(kDoubleDensity);
+        form_.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form_));
+    }
+
+    QWidget* area(int n) const { return form_.findChild<QWidget*>(QStringLiteral("TableNum_%1").arg(n)); }
+
+    Form1 form_;
+};
+
+TEST_F(HighDensityTest, LayoutKeepsItsLogicalSizeAndDoublesItsPixels) {
+    EXPECT_EQ(form_.devicePixelRatio(), 2.0);
+    EXPECT_EQ(form_.centralWidget()->size(),
+              QSize(TwipsToPixels(Form1::kClientWidthTwips), TwipsToPixels(Form1::kClientHeightTwips)));
+    const QPixmap window = form_.grab();
+    EXPECT_EQ(window.devicePixelRatio(), 2.0);
+    EXPECT_EQ(window.size(), form_.size() * 2);
+}
+
+TEST_F(HighDensityTest, PicturesAreTheTwiceAsDenseArtwork) {
+    for (const char* name : {"imgTable", "imgTheme"}) {
+        const QPixmap picture = form_.findChild<QLabel*>(name)->pixmap();
+        EXPECT_EQ(picture.devicePixelRatio(), 2.0) << name;
+    }
+    EXPECT_EQ(form_.findChild<QLabel*>("imgTable")->pixmap().size(), QSize(560, 956));
+}
+
+// Sharp means the window shows the dense artwork pixel for pixel, not the ordinary
+// picture blown up: below the caption, the table on screen is the 2x picture itself.
+TEST_F(HighDensityTest, TableIsDrawnPixelForPixel) {
+    const auto* table = form_.findChild<QLabel*>("imgTable");
+    const QImage window = form_.grab().toImage();
+    const QImage art = table->pixmap().toImage().convertToFormat(window.format());
+    ASSERT_EQ(art.size(), QSize(560, 956));
+    const QPoint origin = table->mapTo(&form_, QPoint(0, 0)) * 2;
+    int differing = 0;
+    int compared = 0;
+    for (int y = 80; y < art.height(); y += 3) {
+        for (int x = 0; x < art.width(); x += 3) {
+            ++compared;
+            differing += Distance(window.pixel(origin + QPoint(x, y)), art.pixel(x, y)) > 8.0 ? 1 : 0;
+        }
+    }
+    EXPECT_LT(differing, compared / 100) << differing << " of " << compared;
+}
+
+// A number must be painted where its click area is on the window as shown: the middle
+// of the area stands out from the ground of the cell in its corner.
+TEST_F(HighDensityTest, EveryNumberIsPaintedUnderItsClickArea) {
+    const QImage window = form_.grab().toImage();
+    for (int n = kLowestNumber; n <= kHighestNumber; ++n) {
+        const QRect box(area(n)->mapTo(&form_, QPoint(0, 0)), area(n)->size());
+        const QPoint centre = box.center() * 2;
+        const QRgb ground = window.pixel((box.topLeft() + QPoint(4, 4)) * 2);
+        double contrast = 0;
+        for (int dy = -4; dy <= 4; ++dy) {
+            for (int dx = -4; dx <= 4; ++dx) {
+                contrast = std::max(contrast, Distance(window.pixel(centre + QPoint(dx, dy)), ground));
+            }
+        }
+        EXPECT_GT(contrast, 90.0) << "number " << n;
+    }
+}
+
+// Clicks go through the window as the screen delivers them, at logical positions the
+// scaled window has to hit-test: each lands on its own number.
+TEST_F(HighDensityTest, ClickInTheMiddleOfEveryNumberRecordsIt) {
+    for (int n = kLowestNumber; n <= kHighestNumber; ++n) {
+        const QPoint centre = area(n)->mapTo(&form_, area(n)->rect().center());
+        QTest::mouseClick(form_.windowHandle(), Qt::LeftButton, {}, centre);
+        ASSERT_EQ(form_.model().SpinCount(), n + 1);
+        EXPECT_EQ(form_.model().SlotText(n + 1), n < 10 ? std::to_string(n) + " " : std::to_string(n));
+    }
+}
+
+}  // namespace
+}  // namespace orvanta

@@ -1,0 +1,86 @@
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTest>
+
+#include <cstdio>
+#include <random>
+
+#include "calc/CalculatorPanel.h"
+#include "charts/StatChart.h"
+#include "ui/Form1.h"
+
+// Takes the README's pictures of the real main window: a few hundred spins entered, a
+// search run, each page of interest shown in turn and saved as it is drawn.
+//   orvanta_screenshots OUTPUT_FOLDER [NAME_SUFFIX]
+
+namespace {
+
+using orvanta::Form1;
+using orvanta::TabPage;
+
+bool Save(Form1& form, const QString& path) {
+    QTest::qWait(300);  // charts lay themselves out when first shown
+    const bool saved = form.grab().save(path, "PNG");
+    std::fprintf(stderr, "%s %s\n", saved ? "saved" : "could not save", qPrintable(path));
+    return saved;
+}
+
+void ShowPage(Form1& form, TabPage page) {
+    form.findChild<QTabWidget*>("SSTab1")->setCurrentIndex(static_cast<int>(page));
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER [NAME_SUFFIX]\n", argv[0]);
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    const QString suffix = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    auto file = [&](const char* name) { return out.filePath(QLatin1String(name) + suffix + ".png"); };
+
+    Form1 form;
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form)) {
+        std::fprintf(stderr, "the window never showed\n");
+        return 1;
+    }
+
+    // The same spins every time, so the pictures change only when the program does.
+    std::mt19937 wheel(20240601);
+    std::uniform_int_distribution<int> number(0, 36);
+    for (int i = 0; i < 400; ++i) {
+        form.AddResult(number(wheel));
+    }
+    form.findChild<QComboBox*>("cboPastResults")->setEditText("Color");
+    form.findChild<QSlider*>("sldLength")->setValue(3);
+    form.findChild<QSlider*>("sldDepth")->setValue(1);
+    form.findChild<QPushButton*>("cmdPastResultsCalc")->click();
+
+    bool ok = Save(form, file("main"));
+
+    ShowPage(form, TabPage::StatisticsSummary);
+    ok &= Save(form, file("statistics-summary"));
+
+    ShowPage(form, TabPage::WheelSector);
+    form.findChild<orvanta::StatChart*>("ChartSector_1")->ToggleChartType();
+    ok &= Save(form, file("wheel-sector-pie"));
+
+    ShowPage(form, TabPage::Calculator);
+    const orvanta::CalculatorPanel& calculator = form.calculatorPanel();
+    for (const char* line :
+         {"r = 2.5", "area = 3.14159265358979 * r ^ 2", "sqrt(area)", "sin(0.5) ^ 2 + cos(0.5) ^ 2", "s = 0",
+          "for i = 1 to 10 : s = s + i * i", "s", "log(1000)"}) {
+        calculator.input()->setText(QString::fromLatin1(line));
+        calculator.evaluateButton()->click();
+    }
+    ok &= Save(form, file("calculator"));
+    return ok ? 0 : 1;
+}
