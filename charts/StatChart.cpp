@@ -104,6 +104,8 @@ void StatChart::BuildSeries() {
     groupAxis_->setTruncateLabels(false);
     valueAxis_ = new QValueAxis(this);
     valueAxis_->setLabelFormat(QStringLiteral("%d"));
+    // Counts are short; a tight layout must not shorten them to "...".
+    valueAxis_->setTruncateLabels(false);
     valueAxis_->setMinorTickCount(0);
     for (QAbstractAxis* axis : std::array<QAbstractAxis*, 2>{groupAxis_, valueAxis_}) {
         axis->setLabelsFont(ChartFont());
