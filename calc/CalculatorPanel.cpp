@@ -6,24 +6,10 @@
 #include <QPushButton>
 
 #include "ui/FlexGrid.h"
+#include "ui/QtConvert.h"
 #include "ui/TabControl.h"
 
 namespace orvanta {
-
-namespace {
-
-QString FromStd(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-template <typename Control>
-Control* Named(Control* control, const char* name, const QString& accessibleName) {
-    control->setObjectName(name);
-    control->setAccessibleName(accessibleName);
-    return control;
-}
-
-}  // namespace
 
 CalculatorPanel::CalculatorPanel(QWidget* page)
     : QObject(page),

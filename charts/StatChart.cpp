@@ -1,5 +1,7 @@
 #include "charts/StatChart.h"
 
+#include "ui/QtConvert.h"
+
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
@@ -20,18 +22,10 @@ namespace orvanta {
 
 namespace {
 
-QColor ToQColor(Rgb rgb) {
-    return QColor(rgb.r, rgb.g, rgb.b);
-}
-
 QFont ChartFont() {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSizeF(8.25);
     return font;
-}
-
-QString FromStd(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 constexpr int kLegendMarker = 8;  // side of an entry's colour square

@@ -8,7 +8,7 @@
 #include "grid/CellColors.h"
 #include "model/Category.h"
 #include "ui/FlexGrid.h"
-#include "ui/QtColors.h"
+#include "ui/QtConvert.h"
 #include "ui/TabControl.h"
 
 namespace orvanta {

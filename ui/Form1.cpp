@@ -35,6 +35,7 @@
 #include "ui/HelpPage.h"
 #include "ui/LayoutTables.h"
 #include "ui/Pictures.h"
+#include "ui/QtConvert.h"
 #include "ui/TabControl.h"
 #include "ui/ThemeTable.h"
 #include "ui/Twips.h"
@@ -59,13 +60,6 @@ QAction* AddMenuAction(QMenu* menu, const QString& objectName, const QString& ca
     action->setObjectName(objectName);
     action->setShortcuts(shortcut);
     return action;
-}
-
-template <typename Control>
-Control* Named(Control* control, const QString& name, const QString& accessibleName) {
-    control->setObjectName(name);
-    control->setAccessibleName(accessibleName);
-    return control;
 }
 
 QSlider* MakeSlider(QWidget* page, const QString& name, const QString& accessibleName, int minimum,
