@@ -27,7 +27,7 @@
 #include "analysis/SearchGrids.h"
 #include "calc/CalculatorPanel.h"
 #include "charts/StatChart.h"
-#include "files/ResultsFileTransfer.h"
+#include "files/ResultsFileView.h"
 #include "grid/ResultsGrid.h"
 #include "model/Category.h"
 #include "ui/ClickArea.h"

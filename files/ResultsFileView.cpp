@@ -1,4 +1,4 @@
-#include "files/ResultsFileTransfer.h"
+#include "files/ResultsFileView.h"
 
 #include <QCoreApplication>
 #include <QDir>
