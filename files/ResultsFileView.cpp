@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <string>
@@ -54,6 +55,10 @@ TransferOutcome LoadResultsFile(const QString& path, const LoadTarget& target) {
     ResultsFileReader reader;
     FramePacer pacer;
     long long loaded = 0;
+    // A file cut short by another program while it is read ends early; its last
+    // field may then be a cut-off record ("3" of "36"), which must not be stored.
+    const qint64 sizeAtOpen = file.isSequential() ? 0 : file.size();
+    qint64 bytesRead = 0;
     std::string chunk;
     bool atEnd = false;
     while (!atEnd) {
@@ -66,7 +71,17 @@ TransferOutcome LoadResultsFile(const QString& path, const LoadTarget& target) {
                     .arg(loaded)
                     .arg(file.errorString()));
         }
+        bytesRead += read;
         chunk.resize(static_cast<std::size_t>(read));
+        if (read == 0 && bytesRead < sizeAtOpen) {
+            QCoreApplication::processEvents();
+            return Failure(QStringLiteral("\"%1\" became shorter while it was read (%2 of %3 bytes). The %4 "
+                                          "spins read before that are kept.")
+                               .arg(Shown(path))
+                               .arg(bytesRead)
+                               .arg(sizeAtOpen)
+                               .arg(loaded));
+        }
         if (read == 0) {
             reader.Finish();
             atEnd = true;
@@ -93,15 +108,12 @@ TransferOutcome LoadResultsFile(const QString& path, const LoadTarget& target) {
     return {};
 }
 
-TransferOutcome SaveResultsFile(const QString& path, const SpinModel& model,
-                                const std::function<bool()>& cancelled) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return Failure(QStringLiteral("Could not open \"%1\" for writing: %2. Nothing was saved.")
-                           .arg(Shown(path), file.errorString()));
-    }
+namespace {
 
-    // Spins recorded while the save runs are not part of it.
+// Writes the records through the open file; false when a write fails. Spins
+// recorded while the save runs are not part of it.
+bool WriteRecords(QFileDevice& file, const SpinModel& model, const std::function<bool()>& cancelled,
+                  bool& wasCancelled) {
     const int count = model.SpinCount();
     FramePacer pacer;
     std::string chunk;
@@ -111,15 +123,64 @@ TransferOutcome SaveResultsFile(const QString& path, const SpinModel& model,
         AppendResultsRecords(model, first, last, chunk);
         if (file.write(chunk.data(), static_cast<qint64>(chunk.size())) !=
             static_cast<qint64>(chunk.size())) {
-            file.cancelWriting();
-            return Failure(QStringLiteral("Writing \"%1\" failed: %2. The file was left as it was.")
-                               .arg(Shown(path), file.errorString()));
+            return false;
         }
         pacer.Tick();
         if (cancelled()) {
-            file.cancelWriting();
-            return {};
+            wasCancelled = true;
+            return true;
         }
+    }
+    return true;
+}
+
+// A device or pipe (/dev/null, a full disk's test device /dev/full) cannot be
+// replaced by a temporary file: renaming one over it would put a plain file in
+// the device's place. Such a target is written directly, and every failed
+// write or flush is reported.
+TransferOutcome SaveToDevice(const QString& path, const SpinModel& model,
+                             const std::function<bool()>& cancelled) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        return Failure(QStringLiteral("Could not open \"%1\" for writing: %2. Nothing was saved.")
+                           .arg(Shown(path), file.errorString()));
+    }
+    bool wasCancelled = false;
+    if (!WriteRecords(file, model, cancelled, wasCancelled) || !file.flush()) {
+        return Failure(QStringLiteral("Writing \"%1\" failed: %2.").arg(Shown(path), file.errorString()));
+    }
+    file.close();
+    if (file.error() != QFileDevice::NoError) {
+        return Failure(QStringLiteral("Writing \"%1\" failed: %2.").arg(Shown(path), file.errorString()));
+    }
+    QCoreApplication::processEvents();
+    return {};
+}
+
+}  // namespace
+
+TransferOutcome SaveResultsFile(const QString& path, const SpinModel& model,
+                                const std::function<bool()>& cancelled) {
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile() && !target.isDir()) {
+        return SaveToDevice(path, model, cancelled);
+    }
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return Failure(QStringLiteral("Could not open \"%1\" for writing: %2. Nothing was saved.")
+                           .arg(Shown(path), file.errorString()));
+    }
+
+    bool wasCancelled = false;
+    if (!WriteRecords(file, model, cancelled, wasCancelled)) {
+        file.cancelWriting();
+        return Failure(QStringLiteral("Writing \"%1\" failed: %2. The file was left as it was.")
+                           .arg(Shown(path), file.errorString()));
+    }
+    if (wasCancelled) {
+        file.cancelWriting();
+        return {};
     }
     if (!file.commit()) {
         return Failure(QStringLiteral("Saving \"%1\" failed: %2. The file was left as it was.")

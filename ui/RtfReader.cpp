@@ -864,6 +864,40 @@ private:
     std::string runStyle_;
 };
 
+// The length of the well-formed UTF-8 sequence at text[i], or 0 when the bytes
+// there are no such sequence (a stray byte, an overlong form, a surrogate).
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t i) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[i + k]); };
+    const unsigned char lead = byte(0);
+    std::size_t length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead < 0x80) {
+        return 1;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (i + length > text.size() || byte(1) < low || byte(1) > high) {
+        return 0;
+    }
+    for (std::size_t k = 2; k < length; ++k) {
+        if (byte(k) < 0x80 || byte(k) > 0xBF) {
+            return 0;
+        }
+    }
+    return length;
+}
+
 std::string PlainTextToHtml(std::string_view text) {
     std::string body;
     std::size_t start = 0;
@@ -883,12 +917,21 @@ std::string PlainTextToHtml(std::string_view text) {
         if (line.empty()) {
             body += "&nbsp;";
         }
-        // Plain text today is UTF-8; its bytes pass through, only markup is escaped.
-        for (const char c : line) {
-            if (c == '&' || c == '<' || c == '>') {
+        // Plain text today is UTF-8; its bytes pass through, only markup is
+        // escaped. A byte that is not UTF-8 (a text in some other encoding)
+        // becomes U+FFFD, so the page stays valid whatever the file holds.
+        for (std::size_t i = 0; i < line.size();) {
+            const char c = line[i];
+            const std::size_t length = Utf8SequenceLength(line, i);
+            if (length == 0) {
+                AppendUtf8(body, U'\uFFFD');
+                ++i;
+            } else if (c == '&' || c == '<' || c == '>') {
                 AppendEscaped(body, static_cast<unsigned char>(c));
+                ++i;
             } else {
-                body += c;
+                body.append(line.substr(i, length));
+                i += length;
             }
         }
         body += "</p>\n";

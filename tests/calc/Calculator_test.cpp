@@ -218,6 +218,42 @@ TEST(ExecuteStatement, NothingTypedBreaksIt) {
     EXPECT_EQ(calculator.ExecuteStatement("2+3"), "5") << "still working";
 }
 
+// Lines far past every limit: each ends at once with a bounded text.
+TEST(ExecuteStatement, HugeLinesEndAtOnce) {
+    Calculator calculator;
+    calculator.InitCalculator();
+    const std::vector<std::pair<std::string, std::string>> rows = {
+        {std::string(10000, '(') + "1" + std::string(10000, ')'), "Error"},
+        {Repeated("a", "+a", 100000), "Error"},
+        {Repeated("", "sqrt(", 300) + "4", "Error"},
+        {std::string("1\0+2", 4), "Error"},
+        {"for i = 1 to 1e308 : i", "Error"},
+        {"for i = -1e308 to 1e308 step 1e300 : i", "Error"},
+        {"for i = 1 to 1000000 step 0.5 : i", "Error"},
+        {"for i = 1 to 3 : for j = 1 to 3 : j", "Error\r\nError\r\nError"},
+    };
+    for (const auto& [line, result] : rows) {
+        EXPECT_EQ(calculator.ExecuteStatement(line), result) << line.substr(0, 60);
+    }
+    EXPECT_EQ(calculator.ExecuteStatement("2+3"), "5") << "still working";
+}
+
+TEST(ExecuteStatement, ThreeHundredVariablesFillTheTableWithoutOverflowingIt) {
+    Calculator calculator;
+    calculator.InitCalculator();
+    for (int i = 1; i <= 300; ++i) {
+        const std::string number = std::to_string(i);
+        EXPECT_EQ(calculator.ExecuteStatement(std::string("v").append(number).append(" = ").append(number)),
+                  number);
+    }
+    EXPECT_EQ(calculator.Slot(1).Name, "Ans");
+    EXPECT_EQ(calculator.Slot(2).Name, "v1");
+    EXPECT_EQ(calculator.Slot(253).Name, "v252");
+    EXPECT_EQ(calculator.Slot(254).Name, "v300") << "the newest name takes the last slot";
+    EXPECT_EQ(calculator.Slot(255).Name, "");
+    EXPECT_EQ(calculator.ExecuteStatement("v1 + v300"), "301");
+}
+
 TEST(Calculator, InitNamesSlotOneAns) {
     Calculator calculator;
     EXPECT_EQ(calculator.Slot(1).Name, "");

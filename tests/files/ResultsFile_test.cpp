@@ -267,6 +267,28 @@ TEST(ResultsFileReaderTest, EndlessFieldIsReportedAtOnce) {
     EXPECT_FALSE(reader.Next());
 }
 
+// Ten million commas end ten million empty fields, each a spin 0; the empty
+// field after the last comma is none. Read in 64 KB pieces as a load does.
+TEST(ResultsFileReaderTest, TenMillionCommasAreReadPieceByPiece) {
+    const std::string commas(10'000'000, ',');
+    ResultsFileReader reader;
+    std::int64_t fields = 0;
+    std::int64_t lastField = 0;
+    for (std::size_t at = 0; at < commas.size(); at += 65536) {
+        reader.Feed(std::string_view(commas).substr(at, 65536));
+        while (auto field = reader.Next()) {
+            ASSERT_TRUE(field->IsSpin());
+            ASSERT_EQ(field->number, 0);
+            ++fields;
+            lastField = field->field;
+        }
+    }
+    reader.Finish();
+    EXPECT_FALSE(reader.Next());
+    EXPECT_EQ(fields, 10'000'000);
+    EXPECT_EQ(lastField, 10'000'000);
+}
+
 TEST(ResultsFileReaderTest, LastFieldWaitsForTheEndOfTheFile) {
     ResultsFileReader reader;
     reader.Feed("5,1");

@@ -275,19 +275,53 @@ INSTANTIATE_TEST_SUITE_P(
                {"font-weight:700\">deep</span><span> after</span>"}},
         RtfRow{"DeepNestingNeverClosed", "{\\rtf1 " + Repeat('{', 100000) + "text", {"<span>text</span>"}},
         RtfRow{"OnlyClosingBraces", "{\\rtf1 " + Repeat('}', 100000) + "text", {"<span>text</span>"}},
-        RtfRow{"EmptyDocument", R"({\rtf1})", {"<html><body>\n</body></html>"}, {"<p"}}),
+        RtfRow{"EmptyDocument", R"({\rtf1})", {"<html><body>\n</body></html>"}, {"<p"}},
+        RtfRow{"HugeFontSizes",
+               R"({\rtf1\fs99999999999999 big\par\fs-2147483648 small\par\fs0 tiny})",
+               {"font-size:1638pt\">big", "font-size:0.5pt\">small", "font-size:0.5pt\">tiny"}},
+        RtfRow{"HugeIndents",
+               R"({\rtf1\li99999999999\ri-99999999999\fi-2147483648\sb2147483647 a\par})",
+               {"margin-left:2112px", "margin-right:-2112px", "text-indent:-2112px", "margin-top:2112px"}},
+        RtfRow{"HugeBinaryLength", R"({\rtf1 a{\bin99999999999 xyz}})", {"<span>a</span>"}, {"xyz"}},
+        RtfRow{"HugeUnicodeSkip", R"({\rtf1\uc2147483647\u8364 abc}d)", {"\u20AC"}, {"abc"}}),
     RowName);
 
-INSTANTIATE_TEST_SUITE_P(NotRtf, RtfToHtmlRow,
-                         ::testing::Values(RtfRow{"PlainTextLines",
-                                                  "first <line> & more\r\n\nthird\n",
-                                                  {">first &lt;line&gt; &amp; more</p>", ">&nbsp;</p>",
-                                                   ">third</p>"}},
-                                           RtfRow{"EmptyInput", "", {"<html><body>\n</body></html>"}, {"<p"}},
-                                           RtfRow{"ByteOrderMarkAndBlanksBeforeRtf",
-                                                  "\xEF\xBB\xBF \r\n{\\rtf1 \\b a}",
-                                                  {"font-weight:700\">a"}}),
-                         RowName);
+INSTANTIATE_TEST_SUITE_P(
+    NotRtf, RtfToHtmlRow,
+    ::testing::Values(RtfRow{"PlainTextLines",
+                             "first <line> & more\r\n\nthird\n",
+                             {">first &lt;line&gt; &amp; more</p>", ">&nbsp;</p>", ">third</p>"}},
+                      RtfRow{"EmptyInput", "", {"<html><body>\n</body></html>"}, {"<p"}},
+                      // Bytes of another encoding, an overlong form and a
+                      // surrogate each become U+FFFD; real UTF-8 stays.
+                      RtfRow{"BytesThatAreNotUtf8",
+                             "plai\xA5n \xC3\xA9 \xC0\xAF \xED\xA0\x80 \xF0\x9F\x98\x80",
+                             {"plai\uFFFDn \u00E9 \uFFFD\uFFFD \uFFFD\uFFFD\uFFFD \U0001F600"}},
+                      RtfRow{"ByteOrderMarkAndBlanksBeforeRtf",
+                             "\xEF\xBB\xBF \r\n{\\rtf1 \\b a}",
+                             {"font-weight:700\">a"}}),
+    RowName);
+
+// A 50 MB document is what a few embedded pictures make: they are passed over
+// without building anything of their size, and the text around them is kept.
+TEST(LargeDocument, FiftyMegabytesOfPicturesAndText) {
+    std::string rtf = "{\\rtf1 before\\par{\\pict\\pngblip ";
+    const std::string hexLine = std::string(78, 'a') + "\r\n";
+    while (rtf.size() < 49'000'000) {
+        rtf += hexLine;
+    }
+    rtf += "}";
+    for (int i = 0; rtf.size() < 50'000'000; ++i) {
+        rtf += "{\\b word}";
+    }
+    rtf += "\\par after}";
+    const std::string html = RtfToHtml(rtf);
+    EXPECT_NE(html.find(">before</span>"), std::string::npos);
+    EXPECT_NE(html.find("word</span></p>"), std::string::npos);
+    EXPECT_NE(html.find(">after</span>"), std::string::npos);
+    EXPECT_EQ(html.find("aaaa"), std::string::npos);
+    EXPECT_LT(html.size(), 50'000'000u);
+}
 
 std::string ReadHelpFile() {
     std::ifstream file(ORVANTA_HELP_RTF, std::ios::binary);
