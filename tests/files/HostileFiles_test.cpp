@@ -22,6 +22,7 @@
 
 #include "charts/ChartStatistics.h"
 #include "charts/StatChart.h"
+#include "support/FormFixture.h"
 #include "support/GridReading.h"
 #include "ui/Form1.h"
 
@@ -47,39 +48,8 @@ void ResetPeakResident() {
     std::ofstream("/proc/self/clear_refs") << "5";
 }
 
-class HostileFileTest : public ::testing::Test {
+class HostileFileTest : public testing::FormWithFilesTest {
 protected:
-    QTemporaryDir folder_;
-    Form1 form_;
-
-    QString Path(const QString& name) const { return folder_.filePath(name); }
-    QString Write(const QString& name, const QByteArray& bytes) const {
-        QFile file(Path(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        EXPECT_EQ(file.write(bytes), bytes.size());
-        return file.fileName();
-    }
-    std::vector<int> Spins() const {
-        const auto& spins = form_.model().Spins();
-        return {spins.begin(), spins.end()};
-    }
-    void Spin(std::initializer_list<int> spins) {
-        for (int n : spins) {
-            form_.AddResult(n);
-        }
-    }
-    // The failure message shown, closing its box; "" when there is none.
-    std::string TakeMessage() {
-        QApplication::processEvents();
-        std::string text;
-        for (auto* box : form_.findChildren<QMessageBox*>("fileMessage")) {
-            text += box->text().toStdString();
-            box->close();
-        }
-        QApplication::processEvents();
-        return text;
-    }
-
     // The tallies are those of the history, the grid's newest rows show its
     // newest spins and every chart shows the tallies.
     void ExpectViewsAgreeWithTheHistory() const {

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "charts/StatChart.h"
+#include "support/FormFixture.h"
 #include "support/GridReading.h"
 #include "ui/Form1.h"
 
@@ -20,46 +21,9 @@ using testing::ColumnTexts;
 using testing::RowTexts;
 using Texts = std::vector<std::string>;
 
-class ResultsFileTest : public ::testing::Test {
+class ResultsFileTest : public testing::FormWithFilesTest {
 protected:
-    QTemporaryDir folder_;
-    Form1 form_;
-
-    QString Path(const QString& name) const { return folder_.filePath(name); }
-    QString Write(const QString& name, const QByteArray& bytes) const {
-        QFile file(Path(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return file.fileName();
-    }
-    static QByteArray Read(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-    }
-    std::vector<int> Spins() const {
-        std::vector<int> spins;
-        for (int i = 1; i <= form_.model().SpinCount(); ++i) {
-            spins.push_back(form_.model().SpinAt(i));
-        }
-        return spins;
-    }
-    void Spin(std::initializer_list<int> spins) {
-        for (int n : spins) {
-            form_.AddResult(n);
-        }
-    }
-    // The text of the failure message shown, closing the box; "" when there is none.
-    std::string TakeMessage() {
-        QApplication::processEvents();
-        auto* box = form_.findChild<QMessageBox*>("fileMessage");
-        if (box == nullptr) {
-            return "";
-        }
-        const std::string text = box->text().toStdString();
-        box->close();
-        QApplication::processEvents();
-        return text;
-    }
+    static QByteArray Read(const QString& path) { return testing::ReadFile(path); }
     const QTableView* grid() const { return form_.findChild<QTableView*>("FlexGrid1"); }
 };
 

@@ -12,15 +12,13 @@
 
 #include <gtest/gtest.h>
 
+#include "support/FormFixture.h"
 #include "ui/Form1.h"
 
 namespace orvanta {
 namespace {
 
-QByteArray Read(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
+using testing::ReadFile;
 
 // Bytes the process has written so far, from the kernel's count.
 qint64 BytesWritten(qint64 pid) {
@@ -67,7 +65,7 @@ TEST(InterruptedSave, KillingTheProgramMidSaveLeavesThePreviousFile) {
     ASSERT_GE(written, 1'000'000) << "the save never got going";
     EXPECT_EQ(helper.exitStatus(), QProcess::CrashExit) << "the save ended before it was killed";
 
-    EXPECT_EQ(Read(target), previous);
+    EXPECT_EQ(ReadFile(target), previous);
     // The half-written records were never given a name in the folder.
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"history.dat"});
 }

@@ -15,6 +15,7 @@
 #include <ostream>
 #include <string>
 
+#include "support/FormFixture.h"
 #include "ui/Form1.h"
 
 // Readable QStrings in failure messages.
@@ -39,17 +40,8 @@ QString ControlName(QWidget* widget) {
     return widget != nullptr ? widget->objectName() : QString();
 }
 
-class DesktopTest : public ::testing::Test {
+class DesktopTest : public testing::FormTest {
 protected:
-    Form1 form_;
-
-    template <typename T = QWidget>
-    T* find(const QString& name) const {
-        T* widget = form_.findChild<T*>(name);
-        EXPECT_NE(widget, nullptr) << name.toStdString();
-        return widget;
-    }
-
     void ShowActive() {
         form_.show();
         QApplication::setActiveWindow(&form_);

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/FormFixture.h"
 #include "support/GridReading.h"
 #include "ui/Form1.h"
 #include "ui/LayoutTables.h"
@@ -24,16 +25,8 @@ using testing::ColumnTexts;
 using testing::RowTexts;
 using Texts = std::vector<std::string>;
 
-class MainTabTest : public ::testing::Test {
+class MainTabTest : public testing::FormTest {
 protected:
-    Form1 form_;
-
-    template <typename T = QWidget>
-    T* find(const QString& name) const {
-        T* widget = form_.findChild<T*>(name);
-        EXPECT_NE(widget, nullptr) << name.toStdString();
-        return widget;
-    }
     QTableView* grid() const { return find<QTableView>("FlexGrid1"); }
     QTableView* searchGrid(int which) const { return find<QTableView>(QString("SearchGrid%1").arg(which)); }
 
