@@ -8,9 +8,9 @@
 #include <random>
 #include <vector>
 
-#include "charts/StatChart.h"
-#include "model/NumberTable.h"
-#include "model/SpinModel.h"
+#include "ui/charts/StatChart.h"
+#include "core/model/NumberTable.h"
+#include "core/model/SpinModel.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <random>
 #include <vector>
 
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 
 namespace orvanta::bench {
 
@@ -22,8 +22,8 @@ inline std::vector<int> RandomSpins(std::size_t count) {
     return spins;
 }
 
-inline std::unique_ptr<Form1> ShownWindow(TabPage page) {
-    auto form = std::make_unique<Form1>();
+inline std::unique_ptr<MainWindow> ShownWindow(TabPage page) {
+    auto form = std::make_unique<MainWindow>();
     form->findChild<QTabWidget*>("SSTab1")->setCurrentWidget(form->page(page));
     form->show();
     (void)QTest::qWaitForWindowExposed(form.get());

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "calc/Calculator.h"
+#include "core/calc/Calculator.h"
 
 namespace {
 

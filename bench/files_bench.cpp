@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "files/ResultsFile.h"
+#include "core/files/ResultsFile.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "WindowBench.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ using bench::ShownWindow;
 // One click as the user makes it, on the Main tab: model, grid and the sixteen chart
 // models. The repaint that follows runs untimed between clicks, as it does between a
 // user's clicks. Repetitions give the median.
-void BM_Form1AddResult(benchmark::State& state) {
+void BM_MainWindowAddResult(benchmark::State& state) {
     const auto form = ShownWindow(TabPage::Main);
     const std::vector<int> spins = RandomSpins(4096);
     std::size_t i = 0;
@@ -32,11 +32,11 @@ void BM_Form1AddResult(benchmark::State& state) {
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_Form1AddResult)->Unit(benchmark::kMicrosecond)->Iterations(2000);
+BENCHMARK(BM_MainWindowAddResult)->Unit(benchmark::kMicrosecond)->Iterations(2000);
 
 // 65,536 spins recorded with the summary of eight charts on screen, events processed
 // once per frame as a file load does: the whole cost of keeping sixteen charts live.
-void BM_Form1AddResult65536SummaryShown(benchmark::State& state) {
+void BM_MainWindowAddResult65536SummaryShown(benchmark::State& state) {
     const std::vector<int> spins = RandomSpins(65536);
     for (auto _ : state) {
         state.PauseTiming();
@@ -57,6 +57,6 @@ void BM_Form1AddResult65536SummaryShown(benchmark::State& state) {
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_Form1AddResult65536SummaryShown)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(BM_MainWindowAddResult65536SummaryShown)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 }  // namespace

@@ -4,10 +4,10 @@
 #include <random>
 #include <string_view>
 
-#include "analysis/PastResults.h"
-#include "charts/ChartStatistics.h"
-#include "grid/CellColors.h"
-#include "model/SpinModel.h"
+#include "core/analysis/PastResults.h"
+#include "core/charts/ChartStatistics.h"
+#include "core/colors/CellColors.h"
+#include "core/model/SpinModel.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "WindowBench.h"
-#include "files/ResultsFile.h"
-#include "ui/Form1.h"
+#include "core/files/ResultsFile.h"
+#include "ui/MainWindow.h"
 
 namespace {
 
@@ -116,14 +116,14 @@ void BM_SaveResultsFile(benchmark::State& state) {
 BENCHMARK(BM_SaveResultsFile)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 // The main window's whole start-up: pictures, grids, calculator, help page.
-void BM_Form1Startup(benchmark::State& state) {
+void BM_MainWindowStartup(benchmark::State& state) {
     for (auto _ : state) {
-        auto form = std::make_unique<Form1>();
+        auto form = std::make_unique<MainWindow>();
         state.PauseTiming();
         form.reset();
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_Form1Startup)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_MainWindowStartup)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 }  // namespace

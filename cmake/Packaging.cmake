@@ -2,7 +2,7 @@
 # it, and CPack turns the same layout into a .deb. The program looks for its help in
 # ../share/orvanta beside its own folder, so bin/ and share/ must stay siblings.
 
-set(orvanta_packaging_dir ${CMAKE_CURRENT_LIST_DIR})
+set(orvanta_packaging_dir ${PROJECT_SOURCE_DIR}/packaging)
 set(orvanta_metainfo_id org.orvanta.orvanta)
 
 install(TARGETS orvanta RUNTIME DESTINATION bin)

@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "ui/Form1.h"
-#include "ui/Form2.h"
+#include "ui/MainWindow.h"
+#include "ui/SplashWindow.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -11,9 +11,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion("1.2");
     QApplication::setDesktopFileName("orvanta");
 
-    std::unique_ptr<orvanta::Form1> mainWindow;
-    auto* splash = new orvanta::Form2([&mainWindow] {
-        mainWindow = std::make_unique<orvanta::Form1>();
+    std::unique_ptr<orvanta::MainWindow> mainWindow;
+    auto* splash = new orvanta::SplashWindow([&mainWindow] {
+        mainWindow = std::make_unique<orvanta::MainWindow>();
         return mainWindow.get();
     });
     splash->show();

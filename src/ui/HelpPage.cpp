@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QTextBrowser>
 
-#include "ui/RtfReader.h"
+#include "core/help/RtfReader.h"
 
 namespace orvanta {
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "charts/ChartStatistics.h"
+#include "core/charts/ChartStatistics.h"
 
 namespace orvanta {
 

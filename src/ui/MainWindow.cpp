@@ -1,4 +1,4 @@
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,15 +23,15 @@
 #include <algorithm>
 #include <ranges>
 
-#include "analysis/PastResults.h"
-#include "analysis/SearchGrids.h"
-#include "calc/CalculatorPanel.h"
-#include "charts/StatChart.h"
-#include "files/ResultsFileView.h"
-#include "grid/ResultsGrid.h"
-#include "model/Category.h"
-#include "ui/ClickArea.h"
-#include "ui/FlexGrid.h"
+#include "core/analysis/PastResults.h"
+#include "ui/analysis/SearchGrids.h"
+#include "ui/calc/CalculatorPanel.h"
+#include "ui/charts/StatChart.h"
+#include "ui/files/ResultsFileView.h"
+#include "ui/grid/ResultsGrid.h"
+#include "core/model/Category.h"
+#include "ui/widgets/ClickArea.h"
+#include "ui/widgets/FlexGrid.h"
 #include "ui/HelpPage.h"
 #include "ui/LayoutTables.h"
 #include "ui/Pictures.h"
@@ -76,7 +76,7 @@ QSlider* MakeSlider(QWidget* page, const QString& name, const QString& accessibl
 
 }  // namespace
 
-Form1::Form1(QWidget* parent) : QMainWindow(parent), numberTable_(BuildNumberTable()) {
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), numberTable_(BuildNumberTable()) {
     setObjectName("Form1");
     setWindowTitle("Orvanta  v1.2");
     setWindowIcon(WindowIcon());
@@ -116,16 +116,16 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), numberTable_(BuildNumberTab
     LoadHelpPage(RichText1_, HelpFileCandidates());
 }
 
-Form1::~Form1() = default;
+MainWindow::~MainWindow() = default;
 
-void Form1::CreateMenu() {
+void MainWindow::CreateMenu() {
     QMenu* file = menuBar()->addMenu("&File");
     file->setObjectName("mnu_File");
     file->setAccessibleName("File");
     connect(AddMenuAction(file, "mnu_Open", "&Open", QKeySequence::Open), &QAction::triggered, this,
-            &Form1::LoadResultsFile);
+            &MainWindow::LoadResultsFile);
     connect(AddMenuAction(file, "mnu_Save", "&Save", QKeySequence::Save), &QAction::triggered, this,
-            &Form1::SaveResultsFile);
+            &MainWindow::SaveResultsFile);
     file->addSeparator()->setObjectName("mnu_sep1");
     QAction* exit = AddMenuAction(file, "mnu_Exit", "E&xit", QKeySequence::Quit);
     // Ends the program at once: no question, nothing saved.
@@ -135,7 +135,7 @@ void Form1::CreateMenu() {
     });
 }
 
-void Form1::CreateTabs() {
+void MainWindow::CreateTabs() {
     auto* client = new QWidget(this);
     client->setObjectName("clientArea");
     setCentralWidget(client);
@@ -154,7 +154,7 @@ void Form1::CreateTabs() {
 
 // Created from the bottom of the stack to the top: pictures, click areas and labels
 // first, the windowed controls last so that they lie above them.
-void Form1::CreateMainPage() {
+void MainWindow::CreateMainPage() {
     QWidget* main = page(TabPage::Main);
 
     imgTheme_ = Named(new QLabel(main), "imgTheme", "Background");
@@ -227,17 +227,17 @@ void Form1::CreateMainPage() {
     auto* calculate = Named(new QPushButton("Calculate", main), "cmdPastResultsCalc", "Calculate");
     TabControl::Place(calculate, 5400, 7440, 1575, 375);
     SetTabIndex(calculate, 5);
-    connect(calculate, &QPushButton::clicked, this, &Form1::CalcPastResults);
+    connect(calculate, &QPushButton::clicked, this, &MainWindow::CalcPastResults);
 
     sldTheme_ =
         MakeSlider(main, "sldTheme", "Theme", kFirstSelectableTheme, kLastSelectableTheme, kStartingTheme);
     TabControl::Place(sldTheme_, 7320, 960, 1815, 255);
     sldTheme_->setVisible(false);
     SetTabIndex(sldTheme_, 7);
-    connect(sldTheme_, &QSlider::valueChanged, this, &Form1::ApplyTheme);
+    connect(sldTheme_, &QSlider::valueChanged, this, &MainWindow::ApplyTheme);
 }
 
-void Form1::CreateTableAreas(QWidget* main) {
+void MainWindow::CreateTableAreas(QWidget* main) {
     for (const HotSpot& spot : std::ranges::reverse_view(kHotSpots)) {
         auto* area = Named(new ClickArea(main), spot.objectName, QString("Choose %1").arg(spot.category));
         TabControl::Place(area, spot.box);
@@ -254,7 +254,7 @@ void Form1::CreateTableAreas(QWidget* main) {
     }
 }
 
-void Form1::CreateCharts() {
+void MainWindow::CreateCharts() {
     for (const ChartPlace& place : kChartPlaces) {
         auto* chart = new StatChart(place.kind, place.index, SSTab1_->widget(place.page));
         TabControl::Place(chart, place.box);
@@ -267,7 +267,7 @@ void Form1::CreateCharts() {
     });
 }
 
-void Form1::CreateHelpPage() {
+void MainWindow::CreateHelpPage() {
     RichText1_ = Named(new QTextBrowser(page(TabPage::Help)), "RichText1", "Help");
     RichText1_->setReadOnly(true);
     RichText1_->setOpenLinks(false);
@@ -277,7 +277,7 @@ void Form1::CreateHelpPage() {
 
 // The slider's value is read afresh at every step: choosing theme 1 moves the slider
 // to 2, which runs this whole handler for theme 2 before the outer run goes on.
-void Form1::ApplyTheme() {
+void MainWindow::ApplyTheme() {
     imgTable_->setPixmap(
         TablePicture(kThemeTable[static_cast<std::size_t>(sldTheme_->value() - 1)].tablePicture));
     imgTheme_->setPixmap(BackgroundPicture(1));
@@ -297,7 +297,7 @@ void Form1::ApplyTheme() {
 
 // The eight white copies lie one pixel off in the eight directions beneath the black
 // caption, which draws it with a white outline.
-void Form1::ArrangeTableNameLabels() {
+void MainWindow::ArrangeTableNameLabels() {
     static constexpr QPoint kOffsets[] = {{-1, -1}, {1, 1}, {-1, 1}, {1, -1},
                                           {0, -1},  {0, 1}, {-1, 0}, {1, 0}};
     const QRect caption = lblTableName_[0]->geometry();
@@ -307,7 +307,7 @@ void Form1::ArrangeTableNameLabels() {
     }
 }
 
-bool Form1::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease &&
         std::ranges::find(lblTableName_, watched) != lblTableName_.end()) {
         const int theme = sldTheme_->value();
@@ -326,17 +326,17 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void Form1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     // Closing asks nothing; a load or save in progress stops at its next record.
     exiting_ = true;
     QMainWindow::closeEvent(event);
 }
 
-void Form1::SetTabIndex(QWidget* control, int index) {
+void MainWindow::SetTabIndex(QWidget* control, int index) {
     tabOrder_.emplace_back(index, control);
 }
 
-void Form1::ApplyTabOrder() {
+void MainWindow::ApplyTabOrder() {
     std::ranges::stable_sort(tabOrder_, {}, &std::pair<int, QWidget*>::first);
     QWidget* previous = nullptr;
     for (const auto& [index, control] : tabOrder_) {
@@ -351,13 +351,13 @@ void Form1::ApplyTabOrder() {
     }
 }
 
-QString Form1::FileDialogFolder() const {
+QString MainWindow::FileDialogFolder() const {
     // An installed copy's folder is not writable; the user's files then live at home.
     const QString programFolder = QCoreApplication::applicationDirPath();
     return QFileInfo(programFolder).isWritable() ? programFolder : QDir::homePath();
 }
 
-void Form1::LoadResultsFile() {
+void MainWindow::LoadResultsFile() {
     QFileDialog dialog(this, "Open");
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -369,7 +369,7 @@ void Form1::LoadResultsFile() {
     }
 }
 
-void Form1::SaveResultsFile() {
+void MainWindow::SaveResultsFile() {
     QFileDialog dialog(this, "Save");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter("*.dat");
@@ -380,7 +380,7 @@ void Form1::SaveResultsFile() {
     }
 }
 
-bool Form1::LoadResultsFileFrom(const QString& path) {
+bool MainWindow::LoadResultsFileFrom(const QString& path) {
     return RunFileCommand([&] {
         const LoadTarget target{[this] { model_.ClearResults(); }, [this](int n) { AddResult(n); },
                                 [this] { return exiting_; }};
@@ -392,7 +392,7 @@ bool Form1::LoadResultsFileFrom(const QString& path) {
     });
 }
 
-bool Form1::SaveResultsFileTo(const QString& path) {
+bool MainWindow::SaveResultsFileTo(const QString& path) {
     return RunFileCommand([&] {
         const TransferOutcome outcome = orvanta::SaveResultsFile(path, model_, [this] { return exiting_; });
         if (!outcome.ok) {
@@ -402,7 +402,7 @@ bool Form1::SaveResultsFileTo(const QString& path) {
     });
 }
 
-bool Form1::RunFileCommand(const std::function<bool()>& command) {
+bool MainWindow::RunFileCommand(const std::function<bool()>& command) {
     if (fileCommandRunning_) {
         ShowFailure("A results file is being read or written; try again when it is done.");
         return false;
@@ -415,7 +415,7 @@ bool Form1::RunFileCommand(const std::function<bool()>& command) {
     return ok;
 }
 
-void Form1::ShowFailure(const QString& message) {
+void MainWindow::ShowFailure(const QString& message) {
     // Window-modal and not blocking: the program goes on, and the box closes with a click.
     auto* box = new QMessageBox(QMessageBox::Warning, "Orvanta", message, QMessageBox::Ok, this);
     box->setObjectName("fileMessage");
@@ -424,11 +424,11 @@ void Form1::ShowFailure(const QString& message) {
     box->open();
 }
 
-QWidget* Form1::page(TabPage which) const {
+QWidget* MainWindow::page(TabPage which) const {
     return SSTab1_->widget(static_cast<int>(which));
 }
 
-void Form1::AddResult(int n) {
+void MainWindow::AddResult(int n) {
     if (!IsWheelNumber(n)) {
         return;
     }
@@ -437,13 +437,13 @@ void Form1::AddResult(int n) {
     UpdateCharts();
 }
 
-void Form1::UpdateCharts() {
+void MainWindow::UpdateCharts() {
     for (StatChart* chart : charts_) {
         chart->UpdateFrom(model_.Tallies());
     }
 }
 
-void Form1::CalcPastResults() {
+void MainWindow::CalcPastResults() {
     searchGrids_->Clear();
     const int runLength = sldLength_->value();
     const int recursionDepth = sldDepth_->value();

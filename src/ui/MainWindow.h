@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "model/NumberTable.h"
-#include "model/SpinModel.h"
+#include "core/model/NumberTable.h"
+#include "core/model/SpinModel.h"
 
 class QComboBox;
 class QLabel;
@@ -42,14 +42,14 @@ enum class TabPage {
 inline constexpr int kTabPageCount = 12;
 
 // The main window: menu, the tab control and everything on its pages.
-class Form1 : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr int kClientWidthTwips = 11865;
     static constexpr int kClientHeightTwips = 8025;
 
-    explicit Form1(QWidget* parent = nullptr);
-    ~Form1() override;
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Records spin n and brings every view in line with it.
     void AddResult(int n);

@@ -1,17 +1,17 @@
-#include "ui/Form2.h"
+#include "ui/SplashWindow.h"
 
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
 #include <QTimer>
 
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 #include "ui/Pictures.h"
 #include "ui/Twips.h"
 
 namespace orvanta {
 
-Form2::Form2(std::function<Form1*()> loadMainWindow)
+SplashWindow::SplashWindow(std::function<MainWindow*()> loadMainWindow)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint),
       loadMainWindow_(std::move(loadMainWindow)),
       timer1_(new QTimer(this)) {
@@ -42,10 +42,10 @@ Form2::Form2(std::function<Form1*()> loadMainWindow)
     timer1_->setSingleShot(true);
     // A coarse timer may fire a little early; the splash must stand its full time.
     timer1_->setTimerType(Qt::PreciseTimer);
-    connect(timer1_, &QTimer::timeout, this, &Form2::HandOver);
+    connect(timer1_, &QTimer::timeout, this, &SplashWindow::HandOver);
 }
 
-void Form2::showEvent(QShowEvent* event) {
+void SplashWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // Counted from the moment the splash is on screen, and only once.
     if (!handedOver_ && !timer1_->isActive()) {
@@ -53,9 +53,9 @@ void Form2::showEvent(QShowEvent* event) {
     }
 }
 
-void Form2::HandOver() {
+void SplashWindow::HandOver() {
     handedOver_ = true;
-    Form1* main = loadMainWindow_();
+    MainWindow* main = loadMainWindow_();
     hide();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         main->move(screen->availableGeometry().center() - main->rect().center());

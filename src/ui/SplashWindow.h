@@ -9,17 +9,17 @@ class QTimer;
 
 namespace orvanta {
 
-class Form1;
+class MainWindow;
 
 // The splash window: the picture and the version for 1.5 seconds, then it loads the
 // main window, hides, shows the main window and deletes itself.
-class Form2 : public QWidget {
+class SplashWindow : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kDelayMilliseconds = 1500;
 
     // loadMainWindow builds the main window (its whole start-up) and keeps it.
-    explicit Form2(std::function<Form1*()> loadMainWindow);
+    explicit SplashWindow(std::function<MainWindow*()> loadMainWindow);
 
     QTimer* timer() const { return timer1_; }
 
@@ -29,7 +29,7 @@ protected:
 private:
     void HandOver();
 
-    std::function<Form1*()> loadMainWindow_;
+    std::function<MainWindow*()> loadMainWindow_;
     QTimer* timer1_;
     bool handedOver_ = false;
 };

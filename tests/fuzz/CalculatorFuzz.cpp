@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "calc/Calculator.h"
+#include "core/calc/Calculator.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     orvanta::Calculator calculator;

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "files/ResultsFile.h"
-#include "model/SpinModel.h"
+#include "core/files/ResultsFile.h"
+#include "core/model/SpinModel.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/RtfReader.h"
+#include "core/help/RtfReader.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "grid/Rgb.h"
+#include "core/colors/Rgb.h"
 
 namespace orvanta::testing {
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 
 namespace orvanta::testing {
 
@@ -21,30 +21,30 @@ inline QByteArray ReadFile(const QString& path) {
 }
 
 // A real main window, driven as a user drives it.
-class FormTest : public ::testing::Test {
+class WindowTest : public ::testing::Test {
 protected:
-    Form1 form_;
+    MainWindow window_;
 
     template <typename T = QWidget>
     T* find(const QString& name) const {
-        T* widget = form_.findChild<T*>(name);
+        T* widget = window_.findChild<T*>(name);
         EXPECT_NE(widget, nullptr) << name.toStdString();
         return widget;
     }
     void Spin(std::initializer_list<int> spins) {
         for (int n : spins) {
-            form_.AddResult(n);
+            window_.AddResult(n);
         }
     }
     std::vector<int> Spins() const {
-        const auto& spins = form_.model().Spins();
+        const auto& spins = window_.model().Spins();
         return {spins.begin(), spins.end()};
     }
     // The failure messages shown, closing their boxes; "" when there is none.
     std::string TakeMessage() {
         QApplication::processEvents();
         std::string text;
-        for (auto* box : form_.findChildren<QMessageBox*>("fileMessage")) {
+        for (auto* box : window_.findChildren<QMessageBox*>("fileMessage")) {
             text += box->text().toStdString();
             box->close();
         }
@@ -54,7 +54,7 @@ protected:
 };
 
 // The window beside a scratch folder of real files.
-class FormWithFilesTest : public FormTest {
+class WindowWithFilesTest : public WindowTest {
 protected:
     QTemporaryDir folder_;
 

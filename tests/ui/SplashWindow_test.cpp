@@ -1,4 +1,4 @@
-#include "ui/Form2.h"
+#include "ui/SplashWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -12,7 +12,7 @@
 
 #include <memory>
 
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 #include "ui/HelpPage.h"
 
 namespace orvanta {
@@ -20,13 +20,13 @@ namespace {
 
 // The main window appears only after the splash has shown for 1.5 s; by then the
 // splash is hidden, and it is gone for good.
-TEST(Form2, HandsOverToTheMainWindowAfterItsDelay) {
-    std::unique_ptr<Form1> main;
+TEST(SplashWindow, HandsOverToTheMainWindowAfterItsDelay) {
+    std::unique_ptr<MainWindow> main;
     bool splashVisibleWhenLoaded = false;
-    QPointer<Form2> splash;
-    splash = new Form2([&] {
+    QPointer<SplashWindow> splash;
+    splash = new SplashWindow([&] {
         splashVisibleWhenLoaded = splash->isVisible();
-        main = std::make_unique<Form1>();
+        main = std::make_unique<MainWindow>();
         return main.get();
     });
     QElapsedTimer clock;
@@ -36,7 +36,7 @@ TEST(Form2, HandsOverToTheMainWindowAfterItsDelay) {
     EXPECT_EQ(splash->size(), QSize(429, 227));
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return main != nullptr && main->isVisible(); }, 5000));
-    EXPECT_GE(clock.elapsed(), Form2::kDelayMilliseconds);
+    EXPECT_GE(clock.elapsed(), SplashWindow::kDelayMilliseconds);
     EXPECT_TRUE(splashVisibleWhenLoaded);
     EXPECT_TRUE(splash.isNull() || !splash->isVisible());
     EXPECT_TRUE(QTest::qWaitFor([&] { return splash.isNull(); }, 1000));

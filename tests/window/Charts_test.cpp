@@ -6,8 +6,8 @@
 #include <numeric>
 #include <random>
 
-#include "charts/StatChart.h"
-#include "ui/Form1.h"
+#include "ui/charts/StatChart.h"
+#include "ui/MainWindow.h"
 
 namespace orvanta {
 namespace {
@@ -22,26 +22,26 @@ std::vector<int> Values(const ChartModel& model) {
 
 class ChartsTest : public ::testing::Test {
 protected:
-    Form1 form_;
+    MainWindow window_;
 
     StatChart* chart(ChartKind kind, int index) const {
         const QString name = QString("%1_%2")
                                  .arg(QString::fromUtf8(InfoOf(kind).ArrayName.data(),
                                                         qsizetype(InfoOf(kind).ArrayName.size())))
                                  .arg(index);
-        auto* found = form_.findChild<StatChart*>(name);
+        auto* found = window_.findChild<StatChart*>(name);
         EXPECT_NE(found, nullptr) << name.toStdString();
         return found;
     }
     void Click(int n) {
-        QTest::mouseClick(form_.findChild<QWidget*>(QString("TableNum_%1").arg(n)), Qt::LeftButton);
+        QTest::mouseClick(window_.findChild<QWidget*>(QString("TableNum_%1").arg(n)), Qt::LeftButton);
     }
 };
 
 TEST_F(ChartsTest, EachChartStandsOnItsPage) {
-    const auto* tabs = form_.findChild<QTabWidget*>("SSTab1");
+    const auto* tabs = window_.findChild<QTabWidget*>("SSTab1");
     for (ChartKind kind : kChartKinds) {
-        EXPECT_EQ(chart(kind, 0)->parentWidget(), form_.page(TabPage::StatisticsSummary));
+        EXPECT_EQ(chart(kind, 0)->parentWidget(), window_.page(TabPage::StatisticsSummary));
         const QWidget* own = chart(kind, 1)->parentWidget();
         EXPECT_EQ(tabs->tabText(tabs->indexOf(const_cast<QWidget*>(own))).toStdString(),
                   InfoOf(kind).TabCaption);
@@ -83,7 +83,7 @@ TEST_F(ChartsTest, BothInstancesAgreeAndAddUpToTheSpins) {
     std::mt19937 random(3);
     std::uniform_int_distribution<int> number(0, 36);
     for (int i = 0; i < 300; ++i) {
-        form_.AddResult(number(random));
+        window_.AddResult(number(random));
     }
     for (ChartKind kind : kChartKinds) {
         EXPECT_EQ(chart(kind, 0)->model(), chart(kind, 1)->model());
@@ -93,13 +93,13 @@ TEST_F(ChartsTest, BothInstancesAgreeAndAddUpToTheSpins) {
 }
 
 TEST_F(ChartsTest, ClickingOneChartTogglesOnlyThatChart) {
-    form_.show();
+    window_.show();
     // A chart on a page not shown cannot be clicked.
     StatChart* large = chart(ChartKind::Color, 1);
     QTest::mouseClick(large->viewport(), Qt::LeftButton);
     EXPECT_EQ(large->chartType(), StatChart::kBarType);
 
-    form_.findChild<QTabWidget*>("SSTab1")->setCurrentWidget(form_.page(TabPage::Color));
+    window_.findChild<QTabWidget*>("SSTab1")->setCurrentWidget(window_.page(TabPage::Color));
     StatChart* small = chart(ChartKind::Color, 0);
     QTest::mouseClick(large->viewport(), Qt::LeftButton);
     EXPECT_EQ(large->chartType(), StatChart::kPieType);
@@ -127,11 +127,11 @@ TEST_F(ChartsTest, TypingACharacterTogglesLikeAClick) {
 
 TEST_F(ChartsTest, CountsBeyondSixteenBitsAreLabelledInFull) {
     for (int i = 0; i < 32767; ++i) {
-        form_.AddResult(0);
+        window_.AddResult(0);
     }
     EXPECT_EQ(chart(ChartKind::Color, 0)->model().Points[2].CountLabel, " 32767");
     for (int i = 0; i < 300; ++i) {
-        form_.AddResult(0);
+        window_.AddResult(0);
     }
     EXPECT_EQ(chart(ChartKind::Color, 1)->model().Points[2].CountLabel, " 33067");
     EXPECT_EQ(chart(ChartKind::Sector, 1)->model().Points[0].Value, 33067);

@@ -15,8 +15,8 @@
 #include <ostream>
 #include <string>
 
-#include "support/FormFixture.h"
-#include "ui/Form1.h"
+#include "support/WindowFixture.h"
+#include "ui/MainWindow.h"
 
 // Readable QStrings in failure messages.
 inline void PrintTo(const QString& text, std::ostream* os) {
@@ -40,12 +40,12 @@ QString ControlName(QWidget* widget) {
     return widget != nullptr ? widget->objectName() : QString();
 }
 
-class DesktopTest : public testing::FormTest {
+class DesktopTest : public testing::WindowTest {
 protected:
     void ShowActive() {
-        form_.show();
-        QApplication::setActiveWindow(&form_);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form_));
+        window_.show();
+        QApplication::setActiveWindow(&window_);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
     }
 };
 
@@ -81,8 +81,8 @@ TEST_F(DesktopTest, OpenAndSaveShortcutsOpenTheirDialogs) {
     ShowActive();
     for (const auto& [key, mode] : {std::pair(QKeySequence::Open, QFileDialog::AcceptOpen),
                                     std::pair(QKeySequence::Save, QFileDialog::AcceptSave)}) {
-        QApplication::setActiveWindow(&form_);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form_));
+        QApplication::setActiveWindow(&window_);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
         find("FlexGrid1")->setFocus();
         std::optional<QFileDialog::AcceptMode> shown;
         QTimer::singleShot(0, [&shown] {
@@ -91,11 +91,11 @@ TEST_F(DesktopTest, OpenAndSaveShortcutsOpenTheirDialogs) {
                 dialog->reject();
             }
         });
-        QTest::keySequence(&form_, QKeySequence::keyBindings(key).constFirst());
+        QTest::keySequence(&window_, QKeySequence::keyBindings(key).constFirst());
         ASSERT_TRUE(shown.has_value()) << "no dialog for " << int(key);
         EXPECT_EQ(*shown, mode);
     }
-    EXPECT_EQ(form_.model().SpinCount(), 0);
+    EXPECT_EQ(window_.model().SpinCount(), 0);
 }
 
 struct NameCase {
@@ -131,7 +131,7 @@ INSTANTIATE_TEST_SUITE_P(
 // Not one control the user can reach or hear is left without a name.
 TEST_F(DesktopTest, EveryControlHasAnAccessibleName) {
     int controls = 0;
-    for (QWidget* widget : form_.findChildren<QWidget*>()) {
+    for (QWidget* widget : window_.findChildren<QWidget*>()) {
         const QString name = widget->objectName();
         if (name.isEmpty() || name.startsWith("qt_") || name == "clientArea") {
             continue;

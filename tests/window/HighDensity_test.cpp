@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 #include "ui/LayoutTables.h"
 #include "ui/Twips.h"
 
@@ -33,40 +33,40 @@ class HighDensityTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(kDoubleDensity);
-        form_.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form_));
+        window_.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
     }
 
-    QWidget* area(int n) const { return form_.findChild<QWidget*>(QStringLiteral("TableNum_%1").arg(n)); }
+    QWidget* area(int n) const { return window_.findChild<QWidget*>(QStringLiteral("TableNum_%1").arg(n)); }
 
-    Form1 form_;
+    MainWindow window_;
 };
 
 TEST_F(HighDensityTest, LayoutKeepsItsLogicalSizeAndDoublesItsPixels) {
-    EXPECT_EQ(form_.devicePixelRatio(), 2.0);
-    EXPECT_EQ(form_.centralWidget()->size(),
-              QSize(TwipsToPixels(Form1::kClientWidthTwips), TwipsToPixels(Form1::kClientHeightTwips)));
-    const QPixmap window = form_.grab();
+    EXPECT_EQ(window_.devicePixelRatio(), 2.0);
+    EXPECT_EQ(window_.centralWidget()->size(),
+              QSize(TwipsToPixels(MainWindow::kClientWidthTwips), TwipsToPixels(MainWindow::kClientHeightTwips)));
+    const QPixmap window = window_.grab();
     EXPECT_EQ(window.devicePixelRatio(), 2.0);
-    EXPECT_EQ(window.size(), form_.size() * 2);
+    EXPECT_EQ(window.size(), window_.size() * 2);
 }
 
 TEST_F(HighDensityTest, PicturesAreTheTwiceAsDenseArtwork) {
     for (const char* name : {"imgTable", "imgTheme"}) {
-        const QPixmap picture = form_.findChild<QLabel*>(name)->pixmap();
+        const QPixmap picture = window_.findChild<QLabel*>(name)->pixmap();
         EXPECT_EQ(picture.devicePixelRatio(), 2.0) << name;
     }
-    EXPECT_EQ(form_.findChild<QLabel*>("imgTable")->pixmap().size(), QSize(560, 956));
+    EXPECT_EQ(window_.findChild<QLabel*>("imgTable")->pixmap().size(), QSize(560, 956));
 }
 
 // Sharp means the window shows the dense artwork pixel for pixel, not the ordinary
 // picture blown up: below the caption, the table on screen is the 2x picture itself.
 TEST_F(HighDensityTest, TableIsDrawnPixelForPixel) {
-    const auto* table = form_.findChild<QLabel*>("imgTable");
-    const QImage window = form_.grab().toImage();
+    const auto* table = window_.findChild<QLabel*>("imgTable");
+    const QImage window = window_.grab().toImage();
     const QImage art = table->pixmap().toImage().convertToFormat(window.format());
     ASSERT_EQ(art.size(), QSize(560, 956));
-    const QPoint origin = table->mapTo(&form_, QPoint(0, 0)) * 2;
+    const QPoint origin = table->mapTo(&window_, QPoint(0, 0)) * 2;
     int differing = 0;
     int compared = 0;
     for (int y = 80; y < art.height(); y += 3) {
@@ -81,9 +81,9 @@ TEST_F(HighDensityTest, TableIsDrawnPixelForPixel) {
 // A number must be painted where its click area is on the window as shown: the middle
 // of the area stands out from the ground of the cell in its corner.
 TEST_F(HighDensityTest, EveryNumberIsPaintedUnderItsClickArea) {
-    const QImage window = form_.grab().toImage();
+    const QImage window = window_.grab().toImage();
     for (int n = kLowestNumber; n <= kHighestNumber; ++n) {
-        const QRect box(area(n)->mapTo(&form_, QPoint(0, 0)), area(n)->size());
+        const QRect box(area(n)->mapTo(&window_, QPoint(0, 0)), area(n)->size());
         const QPoint centre = box.center() * 2;
         const QRgb ground = window.pixel((box.topLeft() + QPoint(4, 4)) * 2);
         double contrast = 0;
@@ -100,10 +100,10 @@ TEST_F(HighDensityTest, EveryNumberIsPaintedUnderItsClickArea) {
 // scaled window has to hit-test: each lands on its own number.
 TEST_F(HighDensityTest, ClickInTheMiddleOfEveryNumberRecordsIt) {
     for (int n = kLowestNumber; n <= kHighestNumber; ++n) {
-        const QPoint centre = area(n)->mapTo(&form_, area(n)->rect().center());
-        QTest::mouseClick(form_.windowHandle(), Qt::LeftButton, {}, centre);
-        ASSERT_EQ(form_.model().SpinCount(), n + 1);
-        EXPECT_EQ(form_.model().SlotText(n + 1), n < 10 ? std::to_string(n) + " " : std::to_string(n));
+        const QPoint centre = area(n)->mapTo(&window_, area(n)->rect().center());
+        QTest::mouseClick(window_.windowHandle(), Qt::LeftButton, {}, centre);
+        ASSERT_EQ(window_.model().SpinCount(), n + 1);
+        EXPECT_EQ(window_.model().SlotText(n + 1), n < 10 ? std::to_string(n) + " " : std::to_string(n));
     }
 }
 

@@ -20,11 +20,11 @@
 #include <string>
 #include <vector>
 
-#include "charts/ChartStatistics.h"
-#include "charts/StatChart.h"
-#include "support/FormFixture.h"
+#include "core/charts/ChartStatistics.h"
+#include "ui/charts/StatChart.h"
+#include "support/WindowFixture.h"
 #include "support/GridReading.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 
 namespace orvanta {
 namespace {
@@ -48,12 +48,12 @@ void ResetPeakResident() {
     std::ofstream("/proc/self/clear_refs") << "5";
 }
 
-class HostileFileTest : public testing::FormWithFilesTest {
+class HostileFileTest : public testing::WindowWithFilesTest {
 protected:
     // The tallies are those of the history, the grid's newest rows show its
     // newest spins and every chart shows the tallies.
     void ExpectViewsAgreeWithTheHistory() const {
-        const SpinModel& model = form_.model();
+        const SpinModel& model = window_.model();
         SpinModel replay(model.Table());
         for (const auto n : model.Spins()) {
             replay.AddResult(n);
@@ -64,8 +64,8 @@ protected:
         if (count == 0) {
             return;  // an emptied history leaves the views until the next spin
         }
-        const auto* grid = form_.findChild<QTableView*>("FlexGrid1");
-        const auto* scroll = form_.findChild<QScrollBar*>("ScrollMain");
+        const auto* grid = window_.findChild<QTableView*>("FlexGrid1");
+        const auto* scroll = window_.findChild<QScrollBar*>("ScrollMain");
         EXPECT_EQ(scroll->maximum(), std::max(0, count - 19));
         const int newest = count - scroll->value();
         for (int row = 1; row <= std::min(19, newest); ++row) {
@@ -73,7 +73,7 @@ protected:
             EXPECT_EQ(CellText(grid, row, 0), std::to_string(slot));
             EXPECT_EQ(CellText(grid, row, 1), std::string(" ").append(std::to_string(model.SpinAt(slot))));
         }
-        const auto charts = form_.findChildren<StatChart*>();
+        const auto charts = window_.findChildren<StatChart*>();
         ASSERT_EQ(charts.size(), 16);
         for (const StatChart* chart : charts) {
             EXPECT_EQ(chart->model(), BuildChartModel(chart->kind(), model.Tallies()))
@@ -107,7 +107,7 @@ class HostileFiles : public HostileFileTest, public ::testing::WithParamInterfac
 TEST_P(HostileFiles, EndWithTheSpinsOrAMessage) {
     const HostileRow& row = GetParam();
     Spin({1, 2, 3, 4});
-    const bool ok = form_.LoadResultsFileFrom(Write("hostile.dat", row.bytes));
+    const bool ok = window_.LoadResultsFileFrom(Write("hostile.dat", row.bytes));
     const std::string message = TakeMessage();
     EXPECT_EQ(ok, std::string(row.message).empty()) << message;
     EXPECT_NE(message.find(row.message), std::string::npos) << message << "\nlacks: " << row.message;
@@ -174,7 +174,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(HostileFileTest, AFolderIsNoFileAndChangesNothing) {
     Spin({9, 10});
     ASSERT_TRUE(QDir(folder_.path()).mkdir("folder.dat"));
-    EXPECT_FALSE(form_.LoadResultsFileFrom(Path("folder.dat")));
+    EXPECT_FALSE(window_.LoadResultsFileFrom(Path("folder.dat")));
     EXPECT_NE(TakeMessage().find("folder.dat"), std::string::npos);
     EXPECT_EQ(Spins(), (std::vector{9, 10}));
     ExpectViewsAgreeWithTheHistory();
@@ -196,22 +196,22 @@ TEST_F(HostileFileTest, AHundredMegabyteFileIsReadInBoundedMemory) {
 
     ResetPeakResident();
     const long before = PeakResidentMegabytes();
-    ASSERT_TRUE(form_.LoadResultsFileFrom(path));
+    ASSERT_TRUE(window_.LoadResultsFileFrom(path));
     const long growth = PeakResidentMegabytes() - before;
     EXPECT_EQ(TakeMessage(), "");
-    ASSERT_EQ(form_.model().SpinCount(), kRecords);
-    EXPECT_EQ(form_.model().SpinAt(kRecords), (kRecords - 1) % 37);
+    ASSERT_EQ(window_.model().SpinCount(), kRecords);
+    EXPECT_EQ(window_.model().SpinAt(kRecords), (kRecords - 1) % 37);
     EXPECT_LT(growth, 40) << "MB for a 100 MB file";
     ExpectViewsAgreeWithTheHistory();
 }
 
 TEST_F(HostileFileTest, AFileRemovedWhileItIsReadLoadsWhatWasOpened) {
     const QString path = Write("vanishing.dat", Repeated("5 \r\n", 20'000));
-    QTimer::singleShot(0, &form_, [&] { EXPECT_TRUE(QFile::remove(path)); });
-    EXPECT_TRUE(form_.LoadResultsFileFrom(path));
+    QTimer::singleShot(0, &window_, [&] { EXPECT_TRUE(QFile::remove(path)); });
+    EXPECT_TRUE(window_.LoadResultsFileFrom(path));
     EXPECT_FALSE(QFile::exists(path));
     EXPECT_EQ(TakeMessage(), "");
-    EXPECT_EQ(form_.model().SpinCount(), 20'000);
+    EXPECT_EQ(window_.model().SpinCount(), 20'000);
     ExpectViewsAgreeWithTheHistory();
 }
 
@@ -221,13 +221,13 @@ TEST_F(HostileFileTest, AFileCutShortWhileItIsReadKeepsOnlyWholeRecords) {
     constexpr int kRecords = 100'000;
     constexpr int kKept = 60'000;
     const QString path = Write("shrinking.dat", Repeated("36\r\n", kRecords));
-    QTimer::singleShot(0, &form_, [&] { EXPECT_TRUE(QFile::resize(path, kKept * 4 + 1)); });
-    EXPECT_FALSE(form_.LoadResultsFileFrom(path));
+    QTimer::singleShot(0, &window_, [&] { EXPECT_TRUE(QFile::resize(path, kKept * 4 + 1)); });
+    EXPECT_FALSE(window_.LoadResultsFileFrom(path));
     const std::string message = TakeMessage();
     EXPECT_NE(message.find("shrinking.dat\" became shorter while it was read"), std::string::npos) << message;
     EXPECT_NE(message.find("The 60000 spins read before that are kept"), std::string::npos) << message;
-    EXPECT_EQ(form_.model().SpinCount(), kKept);
-    EXPECT_EQ(form_.model().Tallies().N12Count[3], kKept);
+    EXPECT_EQ(window_.model().SpinCount(), kKept);
+    EXPECT_EQ(window_.model().Tallies().N12Count[3], kKept);
     ExpectViewsAgreeWithTheHistory();
 }
 
@@ -247,19 +247,19 @@ TEST_F(HostileFileTest, AMillionSpinsReachEveryView) {
     for (int i = 0; i < kSpins; ++i) {
         bytes += i % 2 == 0 ? "1 \r\n" : "2 \r\n";  // red, black, red, ...
     }
-    ASSERT_TRUE(form_.LoadResultsFileFrom(Write("million.dat", bytes)));
-    ASSERT_EQ(form_.model().SpinCount(), kSpins);
+    ASSERT_TRUE(window_.LoadResultsFileFrom(Write("million.dat", bytes)));
+    ASSERT_EQ(window_.model().SpinCount(), kSpins);
     ExpectViewsAgreeWithTheHistory();
 
-    auto* scroll = form_.findChild<QScrollBar*>("ScrollMain");
+    auto* scroll = window_.findChild<QScrollBar*>("ScrollMain");
     EXPECT_EQ(scroll->maximum(), kSpins - 19);
     scroll->setValue(scroll->maximum());
-    const auto* grid = form_.findChild<QTableView*>("FlexGrid1");
+    const auto* grid = window_.findChild<QTableView*>("FlexGrid1");
     EXPECT_EQ(CellText(grid, 1, 0), "19");
     EXPECT_EQ(CellText(grid, 19, 0), "1");
     EXPECT_EQ(CellText(grid, 19, 1), " 1");
 
-    const auto* colour = form_.findChild<StatChart*>("ChartColor_1");
+    const auto* colour = window_.findChild<StatChart*>("ChartColor_1");
     ASSERT_NE(colour, nullptr);
     std::vector<std::string> counts;
     for (const ChartPoint& point : colour->model().Points) {
@@ -268,13 +268,13 @@ TEST_F(HostileFileTest, AMillionSpinsReachEveryView) {
     EXPECT_NE(std::find(counts.begin(), counts.end(), std::string(" ").append(std::to_string(kSpins / 2))),
               counts.end());
 
-    auto* category = form_.findChild<QComboBox*>("cboPastResults");
+    auto* category = window_.findChild<QComboBox*>("cboPastResults");
     category->setCurrentText("Color");
-    form_.findChild<QSlider*>("sldLength")->setValue(1);
-    form_.findChild<QPushButton*>("cmdPastResultsCalc")->click();
-    const auto* list1 = form_.findChild<QScrollBar*>("ScrollS1");
+    window_.findChild<QSlider*>("sldLength")->setValue(1);
+    window_.findChild<QPushButton*>("cmdPastResultsCalc")->click();
+    const auto* list1 = window_.findChild<QScrollBar*>("ScrollS1");
     EXPECT_GT(list1->maximum(), 1024);
-    EXPECT_EQ(form_.model().SpinCount(), kSpins);
+    EXPECT_EQ(window_.model().SpinCount(), kSpins);
 }
 
 }  // namespace

@@ -9,10 +9,10 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include "charts/StatChart.h"
-#include "support/FormFixture.h"
+#include "ui/charts/StatChart.h"
+#include "support/WindowFixture.h"
 #include "support/GridReading.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 
 namespace orvanta {
 namespace {
@@ -21,23 +21,23 @@ using testing::ColumnTexts;
 using testing::RowTexts;
 using Texts = std::vector<std::string>;
 
-class ResultsFileTest : public testing::FormWithFilesTest {
+class ResultsFileTest : public testing::WindowWithFilesTest {
 protected:
     static QByteArray Read(const QString& path) { return testing::ReadFile(path); }
-    const QTableView* grid() const { return form_.findChild<QTableView*>("FlexGrid1"); }
+    const QTableView* grid() const { return window_.findChild<QTableView*>("FlexGrid1"); }
 };
 
 TEST_F(ResultsFileTest, SavesTheTwelveByteExampleAndLoadsItBack) {
     Spin({7, 17, 0});
-    ASSERT_TRUE(form_.SaveResultsFileTo(Path("spins.dat")));
+    ASSERT_TRUE(window_.SaveResultsFileTo(Path("spins.dat")));
     EXPECT_EQ(Read(Path("spins.dat")), QByteArray("7 \r\n17\r\n0 \r\n"));
 
     Spin({36});
-    ASSERT_TRUE(form_.LoadResultsFileFrom(Path("spins.dat")));
-    EXPECT_EQ(form_.model().SpinCount(), 3);
-    EXPECT_EQ(form_.model().SlotText(1), "7 ");
-    EXPECT_EQ(form_.model().SlotText(2), "17");
-    EXPECT_EQ(form_.model().SlotText(3), "0 ");
+    ASSERT_TRUE(window_.LoadResultsFileFrom(Path("spins.dat")));
+    EXPECT_EQ(window_.model().SpinCount(), 3);
+    EXPECT_EQ(window_.model().SlotText(1), "7 ");
+    EXPECT_EQ(window_.model().SlotText(2), "17");
+    EXPECT_EQ(window_.model().SlotText(3), "0 ");
     EXPECT_EQ(TakeMessage(), "");
 }
 
@@ -55,7 +55,7 @@ class LoadRows : public ResultsFileTest, public ::testing::WithParamInterface<Lo
 
 TEST_P(LoadRows, ReplaysTheFieldsOfTheFile) {
     Spin({1, 2, 3, 4});
-    EXPECT_TRUE(form_.LoadResultsFileFrom(Write("in.dat", GetParam().bytes)));
+    EXPECT_TRUE(window_.LoadResultsFileFrom(Write("in.dat", GetParam().bytes)));
     EXPECT_EQ(Spins(), GetParam().spins);
     EXPECT_EQ(TakeMessage(), "");
 }
@@ -72,16 +72,16 @@ INSTANTIATE_TEST_SUITE_P(Files, LoadRows,
 TEST_F(ResultsFileTest, AnEmptyFileEmptiesTheHistoryButLeavesTheViews) {
     Spin({17, 5});
     const Texts row = RowTexts(grid(), 1);
-    const ChartModel chart = form_.findChild<StatChart*>("ChartColor_1")->model();
-    ASSERT_TRUE(form_.LoadResultsFileFrom(Write("empty.dat", "")));
-    EXPECT_EQ(form_.model().SpinCount(), 0);
-    EXPECT_EQ(form_.model().Tallies(), SpinTallies{});
+    const ChartModel chart = window_.findChild<StatChart*>("ChartColor_1")->model();
+    ASSERT_TRUE(window_.LoadResultsFileFrom(Write("empty.dat", "")));
+    EXPECT_EQ(window_.model().SpinCount(), 0);
+    EXPECT_EQ(window_.model().Tallies(), SpinTallies{});
     EXPECT_EQ(RowTexts(grid(), 1), row);
-    EXPECT_EQ(form_.findChild<StatChart*>("ChartColor_1")->model(), chart);
+    EXPECT_EQ(window_.findChild<StatChart*>("ChartColor_1")->model(), chart);
 }
 
 TEST_F(ResultsFileTest, ABadFieldEndsTheLoadAndSaysWhere) {
-    EXPECT_FALSE(form_.LoadResultsFileFrom(Write("bad.dat", "3\r\n38\r\n4\r\n")));
+    EXPECT_FALSE(window_.LoadResultsFileFrom(Write("bad.dat", "3\r\n38\r\n4\r\n")));
     EXPECT_EQ(Spins(), (std::vector{3}));
     const std::string message = TakeMessage();
     EXPECT_NE(message.find("line 2"), std::string::npos) << message;
@@ -89,29 +89,29 @@ TEST_F(ResultsFileTest, ABadFieldEndsTheLoadAndSaysWhere) {
     EXPECT_NE(message.find("bad.dat"), std::string::npos) << message;
 
     // The next command works as usual.
-    EXPECT_TRUE(form_.LoadResultsFileFrom(Write("good.dat", "12\r\n")));
+    EXPECT_TRUE(window_.LoadResultsFileFrom(Write("good.dat", "12\r\n")));
     EXPECT_EQ(Spins(), (std::vector{12}));
 }
 
 TEST_F(ResultsFileTest, AMissingFileChangesNothingAndSaysSo) {
     Spin({5});
-    EXPECT_FALSE(form_.LoadResultsFileFrom(Path("none.dat")));
+    EXPECT_FALSE(window_.LoadResultsFileFrom(Path("none.dat")));
     EXPECT_EQ(Spins(), (std::vector{5}));
     EXPECT_NE(TakeMessage().find("none.dat"), std::string::npos);
 }
 
 TEST_F(ResultsFileTest, SaveThenLoadRebuildsGridAndTallies) {
     for (int i = 0; i < 500; ++i) {
-        form_.AddResult((i * 11 + 5) % 37);
+        window_.AddResult((i * 11 + 5) % 37);
     }
-    const SpinTallies tallies = form_.model().Tallies();
+    const SpinTallies tallies = window_.model().Tallies();
     const Texts firstRow = RowTexts(grid(), 1);
     const Texts lastRow = RowTexts(grid(), 19);
-    ASSERT_TRUE(form_.SaveResultsFileTo(Path("round.dat")));
+    ASSERT_TRUE(window_.SaveResultsFileTo(Path("round.dat")));
     Spin({0, 0, 0});
-    ASSERT_TRUE(form_.LoadResultsFileFrom(Path("round.dat")));
-    EXPECT_EQ(form_.model().SpinCount(), 500);
-    EXPECT_EQ(form_.model().Tallies(), tallies);
+    ASSERT_TRUE(window_.LoadResultsFileFrom(Path("round.dat")));
+    EXPECT_EQ(window_.model().SpinCount(), 500);
+    EXPECT_EQ(window_.model().Tallies(), tallies);
     EXPECT_EQ(RowTexts(grid(), 1), firstRow);
     EXPECT_EQ(RowTexts(grid(), 19), lastRow);
 }
@@ -121,11 +121,11 @@ TEST_F(ResultsFileTest, AFailedSaveLeavesTheOldFileAlone) {
     Spin({30, 31});
     // A target that is a folder cannot be written.
     ASSERT_TRUE(QDir(folder_.path()).mkdir("folder.dat"));
-    EXPECT_FALSE(form_.SaveResultsFileTo(Path("folder.dat")));
+    EXPECT_FALSE(window_.SaveResultsFileTo(Path("folder.dat")));
     EXPECT_NE(TakeMessage().find("folder.dat"), std::string::npos);
     EXPECT_TRUE(QFileInfo(Path("folder.dat")).isDir());
 
-    EXPECT_FALSE(form_.SaveResultsFileTo(Path("missing/keep.dat")));
+    EXPECT_FALSE(window_.SaveResultsFileTo(Path("missing/keep.dat")));
     EXPECT_FALSE(TakeMessage().empty());
     EXPECT_EQ(Read(old), QByteArray("1 \r\n2 \r\n"));
 }
@@ -137,7 +137,7 @@ TEST_F(ResultsFileTest, AFailedSaveInAReadOnlyFolderKeepsTheFile) {
     const QString old = Write("keep.dat", "1 \r\n");
     QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::ExeOwner);
     Spin({30});
-    EXPECT_FALSE(form_.SaveResultsFileTo(old));
+    EXPECT_FALSE(window_.SaveResultsFileTo(old));
     QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_EQ(Read(old), QByteArray("1 \r\n"));
     EXPECT_FALSE(TakeMessage().empty());
@@ -151,13 +151,13 @@ TEST_F(ResultsFileTest, ClicksDuringALoadLandBetweenStoredSpins) {
         bytes += "5 \r\n";
     }
     const QString path = Write("long.dat", bytes);
-    form_.show();
+    window_.show();
     bool secondRefused = false;
-    QTimer::singleShot(0, &form_, [&] {
-        QTest::mouseClick(form_.findChild<QWidget*>("TableNum_17"), Qt::LeftButton);
-        secondRefused = !form_.LoadResultsFileFrom(path);
+    QTimer::singleShot(0, &window_, [&] {
+        QTest::mouseClick(window_.findChild<QWidget*>("TableNum_17"), Qt::LeftButton);
+        secondRefused = !window_.LoadResultsFileFrom(path);
     });
-    ASSERT_TRUE(form_.LoadResultsFileFrom(path));
+    ASSERT_TRUE(window_.LoadResultsFileFrom(path));
     EXPECT_TRUE(secondRefused);
     EXPECT_FALSE(TakeMessage().empty());
 

@@ -9,9 +9,9 @@
 
 #include <gtest/gtest.h>
 
-#include "support/FormFixture.h"
+#include "support/WindowFixture.h"
 #include "support/GridReading.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 #include "ui/LayoutTables.h"
 #include "ui/Twips.h"
 
@@ -25,7 +25,7 @@ using testing::ColumnTexts;
 using testing::RowTexts;
 using Texts = std::vector<std::string>;
 
-class MainTabTest : public testing::FormTest {
+class MainTabTest : public testing::WindowTest {
 protected:
     QTableView* grid() const { return find<QTableView>("FlexGrid1"); }
     QTableView* searchGrid(int which) const { return find<QTableView>(QString("SearchGrid%1").arg(which)); }
@@ -66,7 +66,7 @@ TEST_F(MainTabTest, StartsWithHeadersOnlyAndTheCategoryList) {
     EXPECT_EQ(depth->minimum(), 0);
     EXPECT_EQ(depth->maximum(), 15);
     EXPECT_EQ(depth->value(), 0);
-    EXPECT_FALSE(find<QSlider>("sldTheme")->isVisibleTo(&form_));
+    EXPECT_FALSE(find<QSlider>("sldTheme")->isVisibleTo(&window_));
     EXPECT_EQ(find<QScrollBar>("ScrollMain")->maximum(), 0);
 }
 
@@ -81,7 +81,7 @@ TEST_F(MainTabTest, ClickingSeventeenFillsTheFirstRow) {
     }
     EXPECT_EQ(RowTexts(grid(), 2), Texts(9, ""));
     EXPECT_EQ(find<QScrollBar>("ScrollMain")->maximum(), 0);
-    EXPECT_EQ(form_.model().SpinCount(), 1);
+    EXPECT_EQ(window_.model().SpinCount(), 1);
 }
 
 TEST_F(MainTabTest, ZeroRowIsGreenThroughout) {
@@ -110,8 +110,8 @@ TEST_F(MainTabTest, ScrollBarWalksBackThroughOlderSpins) {
 
 // Every number lies under its own area, and nothing else lies above it.
 TEST_F(MainTabTest, EveryNumberIsClickableAtItsCentre) {
-    form_.show();
-    QWidget* main = form_.page(TabPage::Main);
+    window_.show();
+    QWidget* main = window_.page(TabPage::Main);
     for (int n = 0; n <= 36; ++n) {
         const TwipsBox& box = kTableNumBoxes[static_cast<std::size_t>(n)];
         const QPoint centre(TwipsToPixels(box.left + box.width / 2),
@@ -124,14 +124,14 @@ TEST_F(MainTabTest, EveryNumberIsClickableAtItsCentre) {
 }
 
 TEST_F(MainTabTest, WhereEightAndNineOverlapTheClickLandsOnEight) {
-    form_.show();
-    QWidget* main = form_.page(TabPage::Main);
+    window_.show();
+    QWidget* main = window_.page(TabPage::Main);
     const QPoint strip(TwipsToPixels(10580), TwipsToPixels(2600) - 20);
     QWidget* hit = main->childAt(strip);
     ASSERT_NE(hit, nullptr);
     EXPECT_EQ(hit->objectName(), "TableNum_8");
     QTest::mouseClick(hit, Qt::LeftButton);
-    EXPECT_EQ(form_.model().SlotText(1), "8 ");
+    EXPECT_EQ(window_.model().SlotText(1), "8 ");
 }
 
 TEST_F(MainTabTest, HotSpotsOnlyChooseTheCategory) {
@@ -149,7 +149,7 @@ TEST_F(MainTabTest, HotSpotsOnlyChooseTheCategory) {
         EXPECT_EQ(find<QComboBox>("cboPastResults")->currentText(), spot.category);
         EXPECT_EQ(Shown(1), before);
     }
-    EXPECT_EQ(form_.model().SpinCount(), 6);
+    EXPECT_EQ(window_.model().SpinCount(), 6);
 }
 
 TEST_F(MainTabTest, AnalysisOfNumberPairs) {
@@ -196,16 +196,16 @@ TEST_F(MainTabTest, NewSpinsAndSlidersLeaveTheSearchGridsAlone) {
     QTest::mouseClick(find<QPushButton>("cmdInsertResult"), Qt::LeftButton);
     QTest::mouseClick(find<QPushButton>("cmdRemoveItem"), Qt::LeftButton);
     EXPECT_EQ(Shown(1), (Texts{"5 ", "7 ", "", ""}));
-    EXPECT_EQ(form_.model().SpinCount(), 11);
+    EXPECT_EQ(window_.model().SpinCount(), 11);
 }
 
 TEST_F(MainTabTest, LongFollowerListsScrollToTheirEnd) {
     // Zero, then a follower, 1025 times: the followers of the latest zero.
     for (int i = 0; i < 1025; ++i) {
-        form_.AddResult(0);
-        form_.AddResult(i % 36 + 1);
+        window_.AddResult(0);
+        window_.AddResult(i % 36 + 1);
     }
-    form_.AddResult(0);
+    window_.AddResult(0);
     Calculate("Number", 1, 0);
     QScrollBar* scroll = find<QScrollBar>("ScrollS1");
     EXPECT_EQ(scroll->maximum(), 1025 - 18);
@@ -216,9 +216,9 @@ TEST_F(MainTabTest, LongFollowerListsScrollToTheirEnd) {
 
 // Tab walks the page's controls in the layout's order.
 TEST_F(MainTabTest, TabOrderFollowsTheLayout) {
-    form_.show();
-    form_.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form_));
+    window_.show();
+    window_.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
     find("cmdInsertResult")->setFocus();
     QStringList visited;
     for (int i = 0; i < 12; ++i) {

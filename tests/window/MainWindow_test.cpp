@@ -1,4 +1,4 @@
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,31 +18,31 @@
 namespace orvanta {
 namespace {
 
-class Form1Test : public ::testing::Test {
+class MainWindowTest : public ::testing::Test {
 protected:
-    Form1 form_;
+    MainWindow window_;
 
-    QTabWidget* tabs() const { return form_.findChild<QTabWidget*>("SSTab1"); }
-    QAction* action(const char* name) const { return form_.findChild<QAction*>(name); }
+    QTabWidget* tabs() const { return window_.findChild<QTabWidget*>("SSTab1"); }
+    QAction* action(const char* name) const { return window_.findChild<QAction*>(name); }
 };
 
-TEST_F(Form1Test, CaptionHasTwoBlanksBeforeTheVersion) {
-    EXPECT_EQ(form_.windowTitle(), "Orvanta  v1.2");
-    EXPECT_EQ(form_.objectName(), "Form1");
+TEST_F(MainWindowTest, CaptionHasTwoBlanksBeforeTheVersion) {
+    EXPECT_EQ(window_.windowTitle(), "Orvanta  v1.2");
+    EXPECT_EQ(window_.objectName(), "Form1");
 }
 
-TEST_F(Form1Test, ClientAreaIsFixedBelowTheMenuBar) {
-    form_.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form_));
-    const QWidget* client = form_.centralWidget();
+TEST_F(MainWindowTest, ClientAreaIsFixedBelowTheMenuBar) {
+    window_.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
+    const QWidget* client = window_.centralWidget();
     EXPECT_EQ(client->size(), QSize(791, 535));
-    EXPECT_GE(client->y(), form_.menuBar()->geometry().bottom());
-    EXPECT_EQ(form_.height(), client->geometry().bottom() + 1);
-    EXPECT_EQ(form_.minimumSize(), form_.maximumSize());
+    EXPECT_GE(client->y(), window_.menuBar()->geometry().bottom());
+    EXPECT_EQ(window_.height(), client->geometry().bottom() + 1);
+    EXPECT_EQ(window_.minimumSize(), window_.maximumSize());
 }
 
-TEST_F(Form1Test, FileMenuHoldsOpenSaveAndExit) {
-    const QMenu* file = form_.findChild<QMenu*>("mnu_File");
+TEST_F(MainWindowTest, FileMenuHoldsOpenSaveAndExit) {
+    const QMenu* file = window_.findChild<QMenu*>("mnu_File");
     ASSERT_NE(file, nullptr);
     EXPECT_EQ(file->title(), "&File");
     const QList<QAction*> items = file->actions();
@@ -55,10 +55,10 @@ TEST_F(Form1Test, FileMenuHoldsOpenSaveAndExit) {
     EXPECT_EQ(items[2]->objectName(), "mnu_sep1");
     EXPECT_EQ(items[3]->objectName(), "mnu_Exit");
     EXPECT_EQ(items[3]->text(), "E&xit");
-    EXPECT_EQ(form_.menuBar()->actions().size(), 1);
+    EXPECT_EQ(window_.menuBar()->actions().size(), 1);
 }
 
-TEST_F(Form1Test, TwelvePagesInOneRowWithMainShown) {
+TEST_F(MainWindowTest, TwelvePagesInOneRowWithMainShown) {
     const QTabWidget* tab = tabs();
     ASSERT_NE(tab, nullptr);
     const QStringList expected = {
@@ -71,8 +71,8 @@ TEST_F(Form1Test, TwelvePagesInOneRowWithMainShown) {
     EXPECT_EQ(tab->currentIndex(), 0);
     EXPECT_EQ(tab->geometry(), QRect(0, 0, 790, 534));
 
-    form_.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form_));
+    window_.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
     const QTabBar* strip = tab->tabBar();
     for (int i = 0; i < tab->count(); ++i) {
         const QRect r = strip->tabRect(i);
@@ -85,38 +85,38 @@ TEST_F(Form1Test, TwelvePagesInOneRowWithMainShown) {
 
 // Controls are placed in twips from the tab control's corner; that only works if
 // every page starts exactly the strip's height down.
-TEST_F(Form1Test, PagesStartUnderTheStrip) {
-    form_.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form_));
+TEST_F(MainWindowTest, PagesStartUnderTheStrip) {
+    window_.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
     for (int i = 0; i < kTabPageCount; ++i) {
         tabs()->setCurrentIndex(i);
-        const QWidget* page = form_.page(static_cast<TabPage>(i));
+        const QWidget* page = window_.page(static_cast<TabPage>(i));
         EXPECT_EQ(page->mapTo(tabs(), QPoint(0, 0)), QPoint(0, TabControl::kStripHeight)) << i;
         EXPECT_EQ(page->width(), tabs()->width()) << i;
     }
 
-    auto* probe = new QWidget(form_.page(TabPage::Main));
+    auto* probe = new QWidget(window_.page(TabPage::Main));
     TabControl::Place(probe, 240, 720, 4575, 5055);
     EXPECT_EQ(probe->mapTo(tabs(), QPoint(0, 0)), QPoint(16, 48));
     EXPECT_EQ(probe->size(), QSize(305, 337));
 }
 
-TEST_F(Form1Test, AddResultRecordsThroughTheModel) {
-    form_.AddResult(7);
-    form_.AddResult(36);
-    form_.AddResult(37);
-    EXPECT_EQ(form_.model().SpinCount(), 2);
-    EXPECT_EQ(form_.model().SlotText(1), "7 ");
-    EXPECT_EQ(form_.model().Tallies().RedCount, 2);
+TEST_F(MainWindowTest, AddResultRecordsThroughTheModel) {
+    window_.AddResult(7);
+    window_.AddResult(36);
+    window_.AddResult(37);
+    EXPECT_EQ(window_.model().SpinCount(), 2);
+    EXPECT_EQ(window_.model().SlotText(1), "7 ");
+    EXPECT_EQ(window_.model().Tallies().RedCount, 2);
 }
 
 // Cancelling the open or save dialog ends the command with nothing changed.
-TEST_F(Form1Test, CancellingAFileDialogChangesNothing) {
-    form_.show();
-    form_.AddResult(5);
+TEST_F(MainWindowTest, CancellingAFileDialogChangesNothing) {
+    window_.show();
+    window_.AddResult(5);
     for (const char* command : {"mnu_Open", "mnu_Save"}) {
         QString title;
-        QTimer::singleShot(50, &form_, [&title] {
+        QTimer::singleShot(50, &window_, [&title] {
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             ASSERT_NE(dialog, nullptr);
             title = dialog->windowTitle();
@@ -126,17 +126,17 @@ TEST_F(Form1Test, CancellingAFileDialogChangesNothing) {
         });
         action(command)->trigger();
         EXPECT_FALSE(title.isEmpty()) << command;
-        EXPECT_EQ(form_.model().SpinCount(), 1);
-        EXPECT_EQ(form_.findChild<QMessageBox*>(), nullptr);
+        EXPECT_EQ(window_.model().SpinCount(), 1);
+        EXPECT_EQ(window_.findChild<QMessageBox*>(), nullptr);
     }
 }
 
-TEST_F(Form1Test, ExitEndsTheEventLoopAtOnce) {
-    form_.show();
-    form_.AddResult(12);
-    QTimer::singleShot(0, &form_, [this] { action("mnu_Exit")->trigger(); });
+TEST_F(MainWindowTest, ExitEndsTheEventLoopAtOnce) {
+    window_.show();
+    window_.AddResult(12);
+    QTimer::singleShot(0, &window_, [this] { action("mnu_Exit")->trigger(); });
     // A safety net so a broken Exit fails the test instead of hanging it.
-    QTimer::singleShot(5000, &form_, [] { QCoreApplication::exit(99); });
+    QTimer::singleShot(5000, &window_, [] { QCoreApplication::exit(99); });
     EXPECT_EQ(QApplication::exec(), 0);
 }
 

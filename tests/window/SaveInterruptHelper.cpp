@@ -4,9 +4,9 @@
 
 #include <cstdio>
 
-#include "files/ResultsFileView.h"
-#include "model/NumberTable.h"
-#include "model/SpinModel.h"
+#include "ui/files/ResultsFileView.h"
+#include "core/model/NumberTable.h"
+#include "core/model/SpinModel.h"
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);

@@ -12,8 +12,8 @@
 
 #include <gtest/gtest.h>
 
-#include "support/FormFixture.h"
-#include "ui/Form1.h"
+#include "support/WindowFixture.h"
+#include "ui/MainWindow.h"
 
 namespace orvanta {
 namespace {
@@ -74,7 +74,7 @@ TEST(FullDevice, ASaveToAFullDeviceSaysSoAndLeavesNoFile) {
     if (!QFileInfo::exists("/dev/full")) {
         GTEST_SKIP() << "no /dev/full here";
     }
-    Form1 form;
+    MainWindow form;
     for (int i = 0; i < 20'000; ++i) {
         form.AddResult(i % 37);
     }
@@ -91,7 +91,7 @@ TEST(FullDevice, ASaveToAFullDeviceSaysSoAndLeavesNoFile) {
 }
 
 TEST(FullDevice, ASaveToADeviceThatTakesEverythingSucceedsAndKeepsTheDevice) {
-    Form1 form;
+    MainWindow form;
     form.AddResult(17);
     EXPECT_TRUE(form.SaveResultsFileTo("/dev/null"));
     EXPECT_FALSE(QFileInfo("/dev/null").isFile());

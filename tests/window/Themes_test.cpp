@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 #include "ui/Pictures.h"
 
 namespace orvanta {
@@ -14,15 +14,15 @@ namespace {
 
 class ThemesTest : public ::testing::Test {
 protected:
-    Form1 form_;
+    MainWindow window_;
 
-    QLabel* label(int i) const { return form_.findChild<QLabel*>(QString("lblTableName_%1").arg(i)); }
-    QSlider* slider() const { return form_.findChild<QSlider*>("sldTheme"); }
+    QLabel* label(int i) const { return window_.findChild<QLabel*>(QString("lblTableName_%1").arg(i)); }
+    QSlider* slider() const { return window_.findChild<QSlider*>("sldTheme"); }
     std::string Caption() const { return label(0)->text().toStdString(); }
     static bool Same(const QPixmap& a, const QPixmap& b) { return a.toImage() == b.toImage(); }
     bool Shows(int table, int background) const {
-        return Same(form_.findChild<QLabel*>("imgTable")->pixmap(), TablePicture(table)) &&
-               Same(form_.findChild<QLabel*>("imgTheme")->pixmap(), BackgroundPicture(background));
+        return Same(window_.findChild<QLabel*>("imgTable")->pixmap(), TablePicture(table)) &&
+               Same(window_.findChild<QLabel*>("imgTheme")->pixmap(), BackgroundPicture(background));
     }
     void ClickCaption(Qt::MouseButton button, int labelIndex = 0) {
         QTest::mouseClick(label(labelIndex), button);
@@ -87,13 +87,13 @@ TEST_F(ThemesTest, OutlineLabelsSurroundTheCaptionByOnePixel) {
         EXPECT_EQ(label(i)->palette().color(QPalette::WindowText), QColor(Qt::white));
     }
     // The black caption lies above its white copies.
-    form_.show();
-    QWidget* page = form_.page(TabPage::Main);
+    window_.show();
+    QWidget* page = window_.page(TabPage::Main);
     EXPECT_EQ(page->childAt(caption.topLeft() + QPoint(4, 4)), label(0));
 }
 
 TEST_F(ThemesTest, HelpPageShowsTheGuide) {
-    const auto* help = form_.findChild<QTextBrowser*>("RichText1");
+    const auto* help = window_.findChild<QTextBrowser*>("RichText1");
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isReadOnly());
     EXPECT_TRUE(help->toPlainText().contains("Orvanta"));

@@ -5,7 +5,7 @@
 #include <array>
 
 #include "ArtKit.h"
-#include "model/NumberTable.h"
+#include "core/model/NumberTable.h"
 #include "ui/LayoutTables.h"
 
 namespace orvanta::art {

@@ -10,7 +10,7 @@
 #include <numbers>
 
 #include "ArtKit.h"
-#include "model/NumberTable.h"
+#include "core/model/NumberTable.h"
 
 namespace orvanta::art {
 

@@ -10,9 +10,9 @@
 #include <cstdio>
 #include <random>
 
-#include "calc/CalculatorPanel.h"
-#include "charts/StatChart.h"
-#include "ui/Form1.h"
+#include "ui/calc/CalculatorPanel.h"
+#include "ui/charts/StatChart.h"
+#include "ui/MainWindow.h"
 
 // Takes the README's pictures of the real main window: a few hundred spins entered, a
 // search run, each page of interest shown in turn and saved as it is drawn.
@@ -20,17 +20,17 @@
 
 namespace {
 
-using orvanta::Form1;
+using orvanta::MainWindow;
 using orvanta::TabPage;
 
-bool Save(Form1& form, const QString& path) {
+bool Save(MainWindow& form, const QString& path) {
     QTest::qWait(300);  // charts lay themselves out when first shown
     const bool saved = form.grab().save(path, "PNG");
     std::fprintf(stderr, "%s %s\n", saved ? "saved" : "could not save", qPrintable(path));
     return saved;
 }
 
-void ShowPage(Form1& form, TabPage page) {
+void ShowPage(MainWindow& form, TabPage page) {
     form.findChild<QTabWidget*>("SSTab1")->setCurrentIndex(static_cast<int>(page));
 }
 
@@ -46,7 +46,7 @@ int main(int argc, char* argv[]) {
     const QString suffix = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
     auto file = [&](const char* name) { return out.filePath(QLatin1String(name) + suffix + ".png"); };
 
-    Form1 form;
+    MainWindow form;
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) {
         std::fprintf(stderr, "the window never showed\n");

@@ -1,9 +1,9 @@
-#include "analysis/PastResults.h"
+#include "core/analysis/PastResults.h"
 
 #include <array>
 #include <cstdint>
 
-#include "model/Category.h"
+#include "core/model/Category.h"
 
 namespace orvanta {
 

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "model/SpinModel.h"
+#include "core/model/SpinModel.h"
 
 namespace orvanta {
 

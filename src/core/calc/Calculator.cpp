@@ -1,11 +1,11 @@
-#include "calc/Calculator.h"
+#include "core/calc/Calculator.h"
 
 #include <exception>
 
-#include "calc/EvaluationAborted.h"
-#include "calc/Evaluator.h"
-#include "calc/NumberText.h"
-#include "calc/Tokenizer.h"
+#include "core/calc/EvaluationAborted.h"
+#include "core/calc/Evaluator.h"
+#include "core/calc/NumberText.h"
+#include "core/calc/Tokenizer.h"
 
 namespace orvanta {
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "calc/Token.h"
-#include "calc/VariableTable.h"
+#include "core/calc/Token.h"
+#include "core/calc/VariableTable.h"
 
 namespace orvanta {
 

@@ -1,14 +1,14 @@
-#include "calc/Evaluator.h"
+#include "core/calc/Evaluator.h"
 
 #include <algorithm>
 #include <cmath>
 #include <utility>
 #include <vector>
 
-#include "calc/AsciiCase.h"
-#include "calc/EvaluationAborted.h"
-#include "calc/MathFunctions.h"
-#include "calc/NumberText.h"
+#include "core/calc/AsciiCase.h"
+#include "core/calc/EvaluationAborted.h"
+#include "core/calc/MathFunctions.h"
+#include "core/calc/NumberText.h"
 
 namespace orvanta {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "calc/Token.h"
-#include "calc/VariableTable.h"
+#include "core/calc/Token.h"
+#include "core/calc/VariableTable.h"
 
 namespace orvanta {
 

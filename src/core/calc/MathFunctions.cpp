@@ -1,10 +1,10 @@
-#include "calc/MathFunctions.h"
+#include "core/calc/MathFunctions.h"
 
 #include <array>
 #include <cmath>
 
-#include "calc/AsciiCase.h"
-#include "calc/EvaluationAborted.h"
+#include "core/calc/AsciiCase.h"
+#include "core/calc/EvaluationAborted.h"
 
 namespace orvanta {
 

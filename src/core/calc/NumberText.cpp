@@ -1,4 +1,4 @@
-#include "calc/NumberText.h"
+#include "core/calc/NumberText.h"
 
 #include <algorithm>
 #include <array>
@@ -6,7 +6,7 @@
 #include <cmath>
 #include <system_error>
 
-#include "calc/EvaluationAborted.h"
+#include "core/calc/EvaluationAborted.h"
 
 namespace orvanta {
 

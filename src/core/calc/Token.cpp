@@ -1,8 +1,8 @@
-#include "calc/Token.h"
+#include "core/calc/Token.h"
 
 #include <utility>
 
-#include "calc/EvaluationAborted.h"
+#include "core/calc/EvaluationAborted.h"
 
 namespace orvanta {
 

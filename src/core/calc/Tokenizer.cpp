@@ -1,9 +1,9 @@
-#include "calc/Tokenizer.h"
+#include "core/calc/Tokenizer.h"
 
 #include <string>
 
-#include "calc/AsciiCase.h"
-#include "calc/MathFunctions.h"
+#include "core/calc/AsciiCase.h"
+#include "core/calc/MathFunctions.h"
 
 namespace orvanta {
 

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "calc/Token.h"
+#include "core/calc/Token.h"
 
 namespace orvanta {
 

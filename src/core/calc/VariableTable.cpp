@@ -1,6 +1,6 @@
-#include "calc/VariableTable.h"
+#include "core/calc/VariableTable.h"
 
-#include "calc/AsciiCase.h"
+#include "core/calc/AsciiCase.h"
 
 namespace orvanta {
 

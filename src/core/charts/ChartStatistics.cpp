@@ -1,4 +1,4 @@
-#include "charts/ChartStatistics.h"
+#include "core/charts/ChartStatistics.h"
 
 #include <algorithm>
 #include <charconv>

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "grid/Rgb.h"
-#include "model/SpinModel.h"
+#include "core/colors/Rgb.h"
+#include "core/model/SpinModel.h"
 
 namespace orvanta {
 

@@ -1,10 +1,10 @@
-#include "grid/CellColors.h"
+#include "core/colors/CellColors.h"
 
 #include <algorithm>
 #include <array>
 
-#include "model/Category.h"
-#include "model/CodeText.h"
+#include "core/model/Category.h"
+#include "core/model/CodeText.h"
 
 namespace orvanta {
 

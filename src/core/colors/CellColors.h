@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "grid/Rgb.h"
+#include "core/colors/Rgb.h"
 
 namespace orvanta {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/SpinModel.h"
+#include "core/model/SpinModel.h"
 
 namespace orvanta {
 

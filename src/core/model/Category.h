@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/NumberTable.h"
+#include "core/model/NumberTable.h"
 
 namespace orvanta {
 

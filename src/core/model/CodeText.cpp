@@ -1,4 +1,4 @@
-#include "model/CodeText.h"
+#include "core/model/CodeText.h"
 
 namespace orvanta {
 

@@ -1,4 +1,4 @@
-#include "model/NumberTable.h"
+#include "core/model/NumberTable.h"
 
 #include <algorithm>
 

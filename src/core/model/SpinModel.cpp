@@ -1,8 +1,8 @@
-#include "model/SpinModel.h"
+#include "core/model/SpinModel.h"
 
 #include <limits>
 
-#include "model/CodeText.h"
+#include "core/model/CodeText.h"
 
 namespace orvanta {
 

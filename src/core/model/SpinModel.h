@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "model/NumberTable.h"
+#include "core/model/NumberTable.h"
 
 namespace orvanta {
 

@@ -1,12 +1,12 @@
-#include "analysis/SearchGrids.h"
+#include "ui/analysis/SearchGrids.h"
 
 #include <QScrollBar>
 
 #include <algorithm>
 
-#include "grid/CellColors.h"
-#include "model/Category.h"
-#include "ui/FlexGrid.h"
+#include "core/colors/CellColors.h"
+#include "core/model/Category.h"
+#include "ui/widgets/FlexGrid.h"
 #include "ui/QtConvert.h"
 #include "ui/TabControl.h"
 

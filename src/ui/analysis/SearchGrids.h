@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "analysis/PastResults.h"
+#include "core/analysis/PastResults.h"
 
 class QScrollBar;
 class QWidget;

@@ -1,11 +1,11 @@
-#include "calc/CalculatorPanel.h"
+#include "ui/calc/CalculatorPanel.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 
-#include "ui/FlexGrid.h"
+#include "ui/widgets/FlexGrid.h"
 #include "ui/QtConvert.h"
 #include "ui/TabControl.h"
 

@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-#include "calc/Calculator.h"
+#include "core/calc/Calculator.h"
 
 class QLineEdit;
 class QListWidget;

@@ -1,4 +1,4 @@
-#include "charts/StatChart.h"
+#include "ui/charts/StatChart.h"
 
 #include "ui/QtConvert.h"
 

@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "charts/ChartStatistics.h"
+#include "core/charts/ChartStatistics.h"
 
 class QBarCategoryAxis;
 class QBarSeries;

@@ -1,4 +1,4 @@
-#include "files/ResultsFileView.h"
+#include "ui/files/ResultsFileView.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "files/ResultsFile.h"
+#include "core/files/ResultsFile.h"
 
 namespace orvanta {
 

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "model/SpinModel.h"
+#include "core/model/SpinModel.h"
 
 namespace orvanta {
 

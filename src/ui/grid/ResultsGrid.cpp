@@ -1,13 +1,13 @@
-#include "grid/ResultsGrid.h"
+#include "ui/grid/ResultsGrid.h"
 
 #include <QScrollBar>
 #include <QSignalBlocker>
 
 #include <algorithm>
 
-#include "grid/CellColors.h"
-#include "model/Category.h"
-#include "ui/FlexGrid.h"
+#include "core/colors/CellColors.h"
+#include "core/model/Category.h"
+#include "ui/widgets/FlexGrid.h"
 #include "ui/QtConvert.h"
 #include "ui/TabControl.h"
 

@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "model/SpinModel.h"
+#include "core/model/SpinModel.h"
 
 class QScrollBar;
 class QWidget;

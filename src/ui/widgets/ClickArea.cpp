@@ -1,4 +1,4 @@
-#include "ui/ClickArea.h"
+#include "ui/widgets/ClickArea.h"
 
 #include <QMouseEvent>
 

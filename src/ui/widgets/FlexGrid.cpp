@@ -1,4 +1,4 @@
-#include "ui/FlexGrid.h"
+#include "ui/widgets/FlexGrid.h"
 
 #include <QAbstractTableModel>
 #include <QHeaderView>

@@ -1,4 +1,4 @@
-#include "analysis/PastResults.h"
+#include "core/analysis/PastResults.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "calc/Calculator.h"
+#include "core/calc/Calculator.h"
 
 #include <gtest/gtest.h>
 

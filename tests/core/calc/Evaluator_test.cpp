@@ -1,12 +1,12 @@
-#include "calc/Evaluator.h"
+#include "core/calc/Evaluator.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "calc/EvaluationAborted.h"
-#include "calc/Tokenizer.h"
+#include "core/calc/EvaluationAborted.h"
+#include "core/calc/Tokenizer.h"
 
 namespace orvanta {
 namespace {

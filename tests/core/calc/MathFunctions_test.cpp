@@ -1,12 +1,12 @@
-#include "calc/MathFunctions.h"
+#include "core/calc/MathFunctions.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 
-#include "calc/Calculator.h"
-#include "calc/EvaluationAborted.h"
+#include "core/calc/Calculator.h"
+#include "core/calc/EvaluationAborted.h"
 
 namespace orvanta {
 namespace {

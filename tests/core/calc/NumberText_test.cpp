@@ -1,4 +1,4 @@
-#include "calc/NumberText.h"
+#include "core/calc/NumberText.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <limits>
 #include <string>
 
-#include "calc/EvaluationAborted.h"
+#include "core/calc/EvaluationAborted.h"
 
 namespace orvanta {
 namespace {

@@ -1,11 +1,11 @@
-#include "calc/Tokenizer.h"
+#include "core/calc/Tokenizer.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "calc/EvaluationAborted.h"
+#include "core/calc/EvaluationAborted.h"
 
 namespace orvanta {
 namespace {

@@ -1,4 +1,4 @@
-#include "calc/VariableTable.h"
+#include "core/calc/VariableTable.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "grid/CellColors.h"
+#include "core/colors/CellColors.h"
 
 #include <gtest/gtest.h>
 

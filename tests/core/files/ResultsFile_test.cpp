@@ -1,4 +1,4 @@
-#include "files/ResultsFile.h"
+#include "core/files/ResultsFile.h"
 
 #include <gtest/gtest.h>
 

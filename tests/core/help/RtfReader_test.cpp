@@ -1,4 +1,4 @@
-#include "ui/RtfReader.h"
+#include "core/help/RtfReader.h"
 
 #include <gtest/gtest.h>
 

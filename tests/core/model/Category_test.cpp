@@ -1,4 +1,4 @@
-#include "model/Category.h"
+#include "core/model/Category.h"
 
 #include <gtest/gtest.h>
 

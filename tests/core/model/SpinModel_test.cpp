@@ -1,4 +1,4 @@
-#include "model/SpinModel.h"
+#include "core/model/SpinModel.h"
 
 #include <gtest/gtest.h>
 

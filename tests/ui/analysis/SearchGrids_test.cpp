@@ -1,13 +1,13 @@
-#include "analysis/SearchGrids.h"
+#include "ui/analysis/SearchGrids.h"
 
 #include <QScrollBar>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
-#include "grid/CellColors.h"
+#include "core/colors/CellColors.h"
 #include "support/GridReading.h"
-#include "ui/FlexGrid.h"
+#include "ui/widgets/FlexGrid.h"
 
 namespace orvanta {
 namespace {

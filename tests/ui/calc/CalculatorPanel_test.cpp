@@ -1,4 +1,4 @@
-#include "calc/CalculatorPanel.h"
+#include "ui/calc/CalculatorPanel.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -8,8 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "support/GridReading.h"
-#include "ui/FlexGrid.h"
-#include "ui/Form1.h"
+#include "ui/widgets/FlexGrid.h"
 
 namespace orvanta {
 namespace {
@@ -19,8 +18,10 @@ using Texts = std::vector<std::string>;
 
 class CalculatorPanelTest : public ::testing::Test {
 protected:
-    Form1 form_;
-    const CalculatorPanel& panel_ = form_.calculatorPanel();
+    QWidget page_;
+    CalculatorPanel panel_{&page_};
+
+    void SetUp() override { panel_.InitCalculator(); }
 
     // Types a line as a user does and presses Enter.
     void Enter(const QString& line) {

@@ -1,4 +1,4 @@
-#include "charts/StatChart.h"
+#include "ui/charts/StatChart.h"
 
 #include <QApplication>
 #include <QBarSeries>
@@ -15,8 +15,8 @@
 
 #include <gtest/gtest.h>
 
-#include "model/NumberTable.h"
-#include "model/SpinModel.h"
+#include "core/model/NumberTable.h"
+#include "core/model/SpinModel.h"
 
 namespace orvanta {
 namespace {

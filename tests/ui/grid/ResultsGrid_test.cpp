@@ -1,4 +1,4 @@
-#include "grid/ResultsGrid.h"
+#include "ui/grid/ResultsGrid.h"
 
 #include <QScrollBar>
 #include <QWidget>
@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "support/GridReading.h"
-#include "ui/FlexGrid.h"
+#include "ui/widgets/FlexGrid.h"
 
 namespace orvanta {
 namespace {
