@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The core is instrumented for libFuzzer; the targets in tests/fuzz link its driver.
 # Only the fuzz targets are meant to be built in such a folder (scripts/fuzz).
 if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")

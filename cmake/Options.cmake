@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compiler settings every Orvanta target shares: the language level, warnings and, when
 # asked for, AddressSanitizer and UndefinedBehaviorSanitizer.
 add_library(orvanta_options INTERFACE)

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/HelpPage.h"
 
 #include <QCoreApplication>
@@ -6,6 +8,7 @@
 #include <QTextBrowser>
 
 #include "core/help/RtfReader.h"
+#include "ui/QtConvert.h"
 
 namespace orvanta {
 
@@ -20,7 +23,7 @@ bool LoadHelpPage(QTextBrowser* browser, const QStringList& candidates) {
         if (file.open(QIODevice::ReadOnly)) {
             const QByteArray rtf = file.readAll();
             browser->setHtml(
-                QString::fromStdString(RtfToHtml(std::string_view(rtf.constData(), rtf.size()))));
+                FromStd(RtfToHtml(std::string_view(rtf.constData(), rtf.size()))));
             return true;
         }
     }

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/MainWindow.h"
 
 #include <QAction>
@@ -105,15 +107,15 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), numberTable_(Buil
     // was built with the window's members, before any of this.
     ApplyTheme();
     for (const char* category : kAnalysisCategories) {
-        cboPastResults_->addItem(category);
+        categoryBox_->addItem(category);
     }
-    cboPastResults_->setCurrentIndex(cboPastResults_->findText("Color"));
+    categoryBox_->setCurrentIndex(categoryBox_->findText("Color"));
     ArrangeTableNameLabels();
     resultsGrid_->SetColumnWidths();
     searchGrids_->SetColumnWidths();
     resultsGrid_->WriteHeaders();
     calculatorPanel_->InitCalculator();
-    LoadHelpPage(RichText1_, HelpFileCandidates());
+    LoadHelpPage(helpView_, HelpFileCandidates());
 }
 
 MainWindow::~MainWindow() = default;
@@ -140,16 +142,16 @@ void MainWindow::CreateTabs() {
     client->setObjectName("clientArea");
     setCentralWidget(client);
 
-    SSTab1_ = new TabControl(client);
-    SSTab1_->setObjectName("SSTab1");
-    SSTab1_->setAccessibleName("Pages");
-    SSTab1_->setGeometry(TwipsRect(0, 0, 11850, 8010));
+    tabs_ = new TabControl(client);
+    tabs_->setObjectName("SSTab1");
+    tabs_->setAccessibleName("Pages");
+    tabs_->setGeometry(TwipsRect(0, 0, 11850, 8010));
     for (const char* caption : kPageCaptions) {
         auto* pageWidget = new QWidget;
         pageWidget->setAccessibleName(caption);
-        SSTab1_->addTab(pageWidget, caption);
+        tabs_->addTab(pageWidget, caption);
     }
-    SSTab1_->setCurrentIndex(static_cast<int>(TabPage::Main));
+    tabs_->setCurrentIndex(static_cast<int>(TabPage::Main));
 }
 
 // Created from the bottom of the stack to the top: pictures, click areas and labels
@@ -157,22 +159,22 @@ void MainWindow::CreateTabs() {
 void MainWindow::CreateMainPage() {
     QWidget* main = page(TabPage::Main);
 
-    imgTheme_ = Named(new QLabel(main), "imgTheme", "Background");
-    imgTheme_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    TabControl::Place(imgTheme_, kBackgroundBox);
+    backgroundPicture_ = Named(new QLabel(main), "imgTheme", "Background");
+    backgroundPicture_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    TabControl::Place(backgroundPicture_, kBackgroundBox);
 
-    imgTable_ = Named(new QLabel(main), "imgTable", "Betting table");
-    imgTable_->setScaledContents(true);
-    TabControl::Place(imgTable_, kTablePictureBox);
+    tablePicture_ = Named(new QLabel(main), "imgTable", "Betting table");
+    tablePicture_->setScaledContents(true);
+    TabControl::Place(tablePicture_, kTablePictureBox);
 
     CreateTableAreas(main);
 
     for (int i = static_cast<int>(kTableNameShadowBoxes.size()); i >= 0; --i) {
-        auto* label = Named(new QLabel("Table: Default", main), QStringLiteral("lblTableName_%1").arg(i),
+        auto* label = Named(new QLabel("Table: Default", main), QStringLiteral("tableNameLabels_%1").arg(i),
                             i == 0 ? QStringLiteral("Table name") : QString());
         label->setAttribute(Qt::WA_TranslucentBackground);
         label->installEventFilter(this);
-        lblTableName_[static_cast<std::size_t>(i)] = label;
+        tableNameLabels_[static_cast<std::size_t>(i)] = label;
         if (i == 0) {
             QFont bold("Liberation Sans");
             bold.setPointSizeF(8.25);
@@ -204,37 +206,37 @@ void MainWindow::CreateMainPage() {
     TabControl::Place(messages, 240, 6600, 4815, 1215);
     SetTabIndex(messages, 46);
 
-    cboPastResults_ = Named(new QComboBox(main), "cboPastResults", "Analysis category");
-    cboPastResults_->setEditable(true);
-    cboPastResults_->setInsertPolicy(QComboBox::NoInsert);
-    cboPastResults_->setEditText("Color");
-    TabControl::Place(cboPastResults_, 5400, 720, 1575, 315);
-    SetTabIndex(cboPastResults_, 6);
+    categoryBox_ = Named(new QComboBox(main), "cboPastResults", "Analysis category");
+    categoryBox_->setEditable(true);
+    categoryBox_->setInsertPolicy(QComboBox::NoInsert);
+    categoryBox_->setEditText("Color");
+    TabControl::Place(categoryBox_, 5400, 720, 1575, 315);
+    SetTabIndex(categoryBox_, 6);
 
-    searchGrids_ = new SearchGrids(main, [this] { return cboPastResults_->currentText(); });
+    searchGrids_ = new SearchGrids(main, [this] { return categoryBox_->currentText(); });
     SetTabIndex(searchGrids_->grid(1), 34);
     SetTabIndex(searchGrids_->grid(2), 35);
     SetTabIndex(searchGrids_->scrollBar(1), 37);
     SetTabIndex(searchGrids_->scrollBar(2), 38);
 
-    sldLength_ = MakeSlider(main, "sldLength", "Run length", 1, 20, 5);
-    TabControl::Place(sldLength_, 5400, 6225, 1530, 330);
-    SetTabIndex(sldLength_, 3);
-    sldDepth_ = MakeSlider(main, "sldDepth", "Recursion depth", 0, 15, 0);
-    TabControl::Place(sldDepth_, 5415, 6930, 1530, 330);
-    SetTabIndex(sldDepth_, 4);
+    runLengthSlider_ = MakeSlider(main, "sldLength", "Run length", 1, 20, 5);
+    TabControl::Place(runLengthSlider_, 5400, 6225, 1530, 330);
+    SetTabIndex(runLengthSlider_, 3);
+    depthSlider_ = MakeSlider(main, "sldDepth", "Recursion depth", 0, 15, 0);
+    TabControl::Place(depthSlider_, 5415, 6930, 1530, 330);
+    SetTabIndex(depthSlider_, 4);
 
     auto* calculate = Named(new QPushButton("Calculate", main), "cmdPastResultsCalc", "Calculate");
     TabControl::Place(calculate, 5400, 7440, 1575, 375);
     SetTabIndex(calculate, 5);
     connect(calculate, &QPushButton::clicked, this, &MainWindow::CalcPastResults);
 
-    sldTheme_ =
+    themeSlider_ =
         MakeSlider(main, "sldTheme", "Theme", kFirstSelectableTheme, kLastSelectableTheme, kStartingTheme);
-    TabControl::Place(sldTheme_, 7320, 960, 1815, 255);
-    sldTheme_->setVisible(false);
-    SetTabIndex(sldTheme_, 7);
-    connect(sldTheme_, &QSlider::valueChanged, this, &MainWindow::ApplyTheme);
+    TabControl::Place(themeSlider_, 7320, 960, 1815, 255);
+    themeSlider_->setVisible(false);
+    SetTabIndex(themeSlider_, 7);
+    connect(themeSlider_, &QSlider::valueChanged, this, &MainWindow::ApplyTheme);
 }
 
 void MainWindow::CreateTableAreas(QWidget* main) {
@@ -243,7 +245,7 @@ void MainWindow::CreateTableAreas(QWidget* main) {
         TabControl::Place(area, spot.box);
         const QString category = spot.category;
         connect(area, &ClickArea::clicked, this,
-                [this, category] { cboPastResults_->setEditText(category); });
+                [this, category] { categoryBox_->setEditText(category); });
     }
     // 0 ends on top, so where 8 and 9 overlap the click lands on 8.
     for (int n = kHighestNumber; n >= kLowestNumber; --n) {
@@ -256,7 +258,7 @@ void MainWindow::CreateTableAreas(QWidget* main) {
 
 void MainWindow::CreateCharts() {
     for (const ChartPlace& place : kChartPlaces) {
-        auto* chart = new StatChart(place.kind, place.index, SSTab1_->widget(place.page));
+        auto* chart = new StatChart(place.kind, place.index, tabs_->widget(place.page));
         TabControl::Place(chart, place.box);
         SetTabIndex(chart, place.tabIndex);
         charts_.push_back(chart);
@@ -268,30 +270,30 @@ void MainWindow::CreateCharts() {
 }
 
 void MainWindow::CreateHelpPage() {
-    RichText1_ = Named(new QTextBrowser(page(TabPage::Help)), "RichText1", "Help");
-    RichText1_->setReadOnly(true);
-    RichText1_->setOpenLinks(false);
-    TabControl::Place(RichText1_, 120, 360, 11595, 7515);
-    SetTabIndex(RichText1_, 47);
+    helpView_ = Named(new QTextBrowser(page(TabPage::Help)), "RichText1", "Help");
+    helpView_->setReadOnly(true);
+    helpView_->setOpenLinks(false);
+    TabControl::Place(helpView_, 120, 360, 11595, 7515);
+    SetTabIndex(helpView_, 47);
 }
 
 // The slider's value is read afresh at every step: choosing theme 1 moves the slider
 // to 2, which runs this whole handler for theme 2 before the outer run goes on.
 void MainWindow::ApplyTheme() {
-    imgTable_->setPixmap(
-        TablePicture(kThemeTable[static_cast<std::size_t>(sldTheme_->value() - 1)].tablePicture));
-    imgTheme_->setPixmap(BackgroundPicture(1));
-    if (sldTheme_->value() == 1) {
-        sldTheme_->setValue(2);
+    tablePicture_->setPixmap(
+        TablePicture(kThemeTable[static_cast<std::size_t>(themeSlider_->value() - 1)].tablePicture));
+    backgroundPicture_->setPixmap(BackgroundPicture(1));
+    if (themeSlider_->value() == 1) {
+        themeSlider_->setValue(2);
     }
-    const Theme& theme = kThemeTable[static_cast<std::size_t>(sldTheme_->value() - 1)];
-    lblTableName_[0]->setText(
-        QString::fromUtf8(theme.caption.data(), static_cast<qsizetype>(theme.caption.size())));
-    if (sldTheme_->value() >= 2 && theme.backgroundPicture != 0) {
-        imgTheme_->setPixmap(BackgroundPicture(theme.backgroundPicture));
+    const Theme& theme = kThemeTable[static_cast<std::size_t>(themeSlider_->value() - 1)];
+    tableNameLabels_[0]->setText(
+        FromStd(theme.caption));
+    if (themeSlider_->value() >= 2 && theme.backgroundPicture != 0) {
+        backgroundPicture_->setPixmap(BackgroundPicture(theme.backgroundPicture));
     }
-    for (std::size_t i = 1; i < lblTableName_.size(); ++i) {
-        lblTableName_[i]->setText(lblTableName_[0]->text());
+    for (std::size_t i = 1; i < tableNameLabels_.size(); ++i) {
+        tableNameLabels_[i]->setText(tableNameLabels_[0]->text());
     }
 }
 
@@ -300,23 +302,23 @@ void MainWindow::ApplyTheme() {
 void MainWindow::ArrangeTableNameLabels() {
     static constexpr QPoint kOffsets[] = {{-1, -1}, {1, 1}, {-1, 1}, {1, -1},
                                           {0, -1},  {0, 1}, {-1, 0}, {1, 0}};
-    const QRect caption = lblTableName_[0]->geometry();
-    for (std::size_t i = 1; i < lblTableName_.size(); ++i) {
-        lblTableName_[i]->setGeometry(caption.translated(kOffsets[i - 1]));
-        lblTableName_[i]->setFont(lblTableName_[0]->font());
+    const QRect caption = tableNameLabels_[0]->geometry();
+    for (std::size_t i = 1; i < tableNameLabels_.size(); ++i) {
+        tableNameLabels_[i]->setGeometry(caption.translated(kOffsets[i - 1]));
+        tableNameLabels_[i]->setFont(tableNameLabels_[0]->font());
     }
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease &&
-        std::ranges::find(lblTableName_, watched) != lblTableName_.end()) {
-        const int theme = sldTheme_->value();
+        std::ranges::find(tableNameLabels_, watched) != tableNameLabels_.end()) {
+        const int theme = themeSlider_->value();
         switch (static_cast<QMouseEvent*>(event)->button()) {
             case Qt::LeftButton:
-                sldTheme_->setValue(theme < sldTheme_->maximum() ? theme + 1 : sldTheme_->minimum());
+                themeSlider_->setValue(theme < themeSlider_->maximum() ? theme + 1 : themeSlider_->minimum());
                 break;
             case Qt::RightButton:
-                sldTheme_->setValue(theme > sldTheme_->minimum() ? theme - 1 : sldTheme_->maximum());
+                themeSlider_->setValue(theme > themeSlider_->minimum() ? theme - 1 : themeSlider_->maximum());
                 break;
             default:
                 break;
@@ -425,7 +427,7 @@ void MainWindow::ShowFailure(const QString& message) {
 }
 
 QWidget* MainWindow::page(TabPage which) const {
-    return SSTab1_->widget(static_cast<int>(which));
+    return tabs_->widget(static_cast<int>(which));
 }
 
 void MainWindow::AddResult(int n) {
@@ -445,10 +447,10 @@ void MainWindow::UpdateCharts() {
 
 void MainWindow::CalcPastResults() {
     searchGrids_->Clear();
-    const int runLength = sldLength_->value();
-    const int recursionDepth = sldDepth_->value();
+    const int runLength = runLengthSlider_->value();
+    const int recursionDepth = depthSlider_->value();
     searchGrids_->SetLists(
-        SearchPastResults(model_, cboPastResults_->currentText().toStdString(), runLength, recursionDepth));
+        SearchPastResults(model_, categoryBox_->currentText().toStdString(), runLength, recursionDepth));
     searchGrids_->UpdateSearch1();
     searchGrids_->UpdateSearch2();
 }

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <QMainWindow>
@@ -98,17 +100,17 @@ private:
     NumberTable numberTable_;
     SpinModel model_{numberTable_};
 
-    TabControl* SSTab1_ = nullptr;
+    TabControl* tabs_ = nullptr;
     ResultsGrid* resultsGrid_ = nullptr;
     SearchGrids* searchGrids_ = nullptr;
-    QComboBox* cboPastResults_ = nullptr;
-    QSlider* sldLength_ = nullptr;
-    QSlider* sldDepth_ = nullptr;
-    QSlider* sldTheme_ = nullptr;
-    QLabel* imgTable_ = nullptr;
-    QLabel* imgTheme_ = nullptr;
-    std::array<QLabel*, 9> lblTableName_{};
-    QTextBrowser* RichText1_ = nullptr;
+    QComboBox* categoryBox_ = nullptr;
+    QSlider* runLengthSlider_ = nullptr;
+    QSlider* depthSlider_ = nullptr;
+    QSlider* themeSlider_ = nullptr;
+    QLabel* tablePicture_ = nullptr;
+    QLabel* backgroundPicture_ = nullptr;
+    std::array<QLabel*, 9> tableNameLabels_{};
+    QTextBrowser* helpView_ = nullptr;
     CalculatorPanel* calculatorPanel_ = nullptr;
     std::vector<StatChart*> charts_;  // instance 0 of every kind, then instance 1
     std::vector<std::pair<int, QWidget*>> tabOrder_;

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/SplashWindow.h"
 
 #include <QGuiApplication>
@@ -14,7 +16,7 @@ namespace orvanta {
 SplashWindow::SplashWindow(std::function<MainWindow*()> loadMainWindow)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint),
       loadMainWindow_(std::move(loadMainWindow)),
-      timer1_(new QTimer(this)) {
+      handOverTimer_(new QTimer(this)) {
     setObjectName("Form2");
     setAccessibleName("Orvanta");
     setFixedSize(TwipsToPixels(6435), TwipsToPixels(3405));
@@ -37,19 +39,19 @@ SplashWindow::SplashWindow(std::function<MainWindow*()> loadMainWindow)
         move(screen->availableGeometry().center() - rect().center());
     }
 
-    timer1_->setObjectName("Timer1");
-    timer1_->setInterval(kDelayMilliseconds);
-    timer1_->setSingleShot(true);
+    handOverTimer_->setObjectName("Timer1");
+    handOverTimer_->setInterval(kDelayMilliseconds);
+    handOverTimer_->setSingleShot(true);
     // A coarse timer may fire a little early; the splash must stand its full time.
-    timer1_->setTimerType(Qt::PreciseTimer);
-    connect(timer1_, &QTimer::timeout, this, &SplashWindow::HandOver);
+    handOverTimer_->setTimerType(Qt::PreciseTimer);
+    connect(handOverTimer_, &QTimer::timeout, this, &SplashWindow::HandOver);
 }
 
 void SplashWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // Counted from the moment the splash is on screen, and only once.
-    if (!handedOver_ && !timer1_->isActive()) {
-        timer1_->start();
+    if (!handedOver_ && !handOverTimer_->isActive()) {
+        handOverTimer_->start();
     }
 }
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <QWidget>
@@ -21,7 +23,7 @@ public:
     // loadMainWindow builds the main window (its whole start-up) and keeps it.
     explicit SplashWindow(std::function<MainWindow*()> loadMainWindow);
 
-    QTimer* timer() const { return timer1_; }
+    QTimer* timer() const { return handOverTimer_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -30,7 +32,7 @@ private:
     void HandOver();
 
     std::function<MainWindow*()> loadMainWindow_;
-    QTimer* timer1_;
+    QTimer* handOverTimer_;
     bool handedOver_ = false;
 };
 

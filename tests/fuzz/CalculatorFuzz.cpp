@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs every line of the input through one calculator, so that variables set
 // by one line are read by the next, as in a session on the Calculator tab.
 #include <cstddef>

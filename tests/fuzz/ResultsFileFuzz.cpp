@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reads the input as a results file twice, once whole and once in chunks whose
 // sizes the input's first byte picks, and checks that both readings agree and
 // keep the reader's promises; then writes the spins read and reads them back.

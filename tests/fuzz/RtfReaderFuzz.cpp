@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any bytes give a page, and the page is well-formed UTF-8.
 #include <cstddef>
 #include <cstdint>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the .deb, unpacks it into a scratch root as dpkg would install it, checks its
 # files and declared dependencies, then starts the unpacked program on the offscreen
 # platform with the start-up probe and requires it to come up with its help page.

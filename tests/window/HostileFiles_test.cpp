@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Files a user may open by mistake, damaged ones, huge ones and ones that change
 // while they are read, all through the window's real load command. Whatever the
 // file, the load ends with a message or with the spins, never a crash, and the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saves a long history through the program's save path, for the test that kills
 // this process in the middle of the save: save-interrupt-helper TARGET SPINS
 #include <QCoreApplication>

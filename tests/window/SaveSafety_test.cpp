@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A save that is killed half-way, or that runs out of space, never costs the
 // file that was there before.
 #include <QApplication>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/analysis/SearchGrids.h"
 
 #include <QScrollBar>
@@ -55,7 +57,7 @@ void SearchGrids::SetColumnWidths() {
 void SearchGrids::Clear() {
     for (Pane& pane : panes_) {
         pane.list.clear();
-        pane.grid->clearAll();
+        pane.grid->ClearAll();
     }
 }
 
@@ -77,16 +79,16 @@ void SearchGrids::UpdateSearch(Pane& pane) {
     // grid once more from inside; both refreshes draw the same final picture.
     pane.scroll->setMaximum(std::max(0, count - kVisibleEntries));
 
-    pane.grid->beginUpdate();
+    pane.grid->BeginUpdate();
     for (int row = 1; row <= rows; ++row) {
         const std::string& entry = pane.list[static_cast<std::size_t>(pane.scroll->value() + row - 1)];
-        pane.grid->setCellText(row, 0, QString::fromStdString(entry));
+        pane.grid->setCellText(row, 0, FromStd(entry));
         if (column == kColorColumn) {
             pane.grid->setCellTextColor(row, 0, Qt::white);
         }
         pane.grid->setCellBackColor(row, 0, ToQColor(GetBackColor(entry, column)));
     }
-    pane.grid->endUpdate();
+    pane.grid->EndUpdate();
 }
 
 }  // namespace orvanta

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <QObject>
@@ -29,19 +31,19 @@ public:
     void Evaluate();
 
     const Calculator& calculator() const { return calculator_; }
-    FlexGrid* grid() const { return gridVars_; }
-    QListWidget* output() const { return lstCalcOut_; }
-    QLineEdit* input() const { return txtExpression_; }
-    QPushButton* evaluateButton() const { return cmdExecute_; }
-    QPushButton* removeButton() const { return cmdRemoveVar_; }
+    FlexGrid* grid() const { return variableGrid_; }
+    QListWidget* output() const { return outputList_; }
+    QLineEdit* input() const { return expressionBox_; }
+    QPushButton* evaluateButton() const { return evaluateButton_; }
+    QPushButton* removeButton() const { return removeButton_; }
 
 private:
     Calculator calculator_;
-    FlexGrid* gridVars_;
-    QListWidget* lstCalcOut_;
-    QLineEdit* txtExpression_;
-    QPushButton* cmdExecute_;
-    QPushButton* cmdRemoveVar_;
+    FlexGrid* variableGrid_;
+    QListWidget* outputList_;
+    QLineEdit* expressionBox_;
+    QPushButton* evaluateButton_;
+    QPushButton* removeButton_;
 };
 
 }  // namespace orvanta

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/files/ResultsFileView.h"
 
 #include <QCoreApplication>
@@ -10,6 +12,7 @@
 #include <string>
 
 #include "core/files/ResultsFile.h"
+#include "ui/QtConvert.h"
 
 namespace orvanta {
 
@@ -93,7 +96,7 @@ TransferOutcome LoadResultsFile(const QString& path, const LoadTarget& target) {
                 QCoreApplication::processEvents();
                 return Failure(
                     QStringLiteral("Loading \"%1\" stopped at %2. The %3 spins before it were loaded.")
-                        .arg(Shown(path), QString::fromStdString(DescribeUnusableField(*field)))
+                        .arg(Shown(path), FromStd(DescribeUnusableField(*field)))
                         .arg(loaded));
             }
             target.addResult(field->number);

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/grid/ResultsGrid.h"
 
 #include <QScrollBar>
@@ -44,7 +46,7 @@ ResultsGrid::ResultsGrid(const SpinModel& model, QWidget* page)
             const std::string& code = info.*category.Field;
             // The number column shows a blank where a sign would stand.
             const QString text =
-                column == 1 ? QStringLiteral(" ") + QString::number(n) : QString::fromStdString(code);
+                column == 1 ? QStringLiteral(" ") + QString::number(n) : FromStd(code);
             rowLooks_[static_cast<std::size_t>(n)][static_cast<std::size_t>(column - 1)] = {
                 text, ToQColor(GetTextColor(column)), ToQColor(GetBackColor(code, column))};
         }
@@ -61,7 +63,7 @@ void ResultsGrid::WriteHeaders() {
     for (const Category& category : kCategories) {
         grid_->setCellText(
             0, category.Column,
-            QString::fromUtf8(category.Header.data(), static_cast<qsizetype>(category.Header.size())));
+            FromStd(category.Header));
     }
 }
 
@@ -75,7 +77,7 @@ void ResultsGrid::UpdateGridMain() {
         scroll_->setMaximum(std::max(0, count - kWindowRows));
     }
 
-    grid_->beginUpdate();
+    grid_->BeginUpdate();
     const int first = count > kWindowRows ? count - (kWindowRows - 1) : 1;
     const int offset = scroll_->value();
     int row = 0;
@@ -85,10 +87,10 @@ void ResultsGrid::UpdateGridMain() {
     // Rows the window no longer reaches would otherwise keep spins of an earlier history.
     for (int empty = row + 1; empty <= kWindowRows; ++empty) {
         for (int column = 0; column <= kCategoryCount; ++column) {
-            grid_->clearCell(empty, column);
+            grid_->ClearCell(empty, column);
         }
     }
-    grid_->endUpdate();
+    grid_->EndUpdate();
 }
 
 void ResultsGrid::WriteRow(int row, int slot) {

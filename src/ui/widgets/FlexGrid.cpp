@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/widgets/FlexGrid.h"
 
 #include <QAbstractTableModel>
@@ -288,7 +290,7 @@ void FlexGrid::setDefaultBackColor(const QColor& color) {
     model_->setDefaultBack(color);
 }
 
-void FlexGrid::clearCell(int row, int column) {
+void FlexGrid::ClearCell(int row, int column) {
     if (!model_->contains(row, column)) {
         return;
     }
@@ -296,20 +298,20 @@ void FlexGrid::clearCell(int row, int column) {
     model_->changed(row, column);
 }
 
-void FlexGrid::clearAll() {
-    beginUpdate();
+void FlexGrid::ClearAll() {
+    BeginUpdate();
     for (int r = 0; r < rowCount(); ++r) {
         for (int c = 0; c < columnCount(); ++c) {
-            clearCell(r, c);
+            ClearCell(r, c);
         }
     }
-    endUpdate();
+    EndUpdate();
 }
 
-void FlexGrid::beginUpdate() {
+void FlexGrid::BeginUpdate() {
     model_->begin();
 }
-void FlexGrid::endUpdate() {
+void FlexGrid::EndUpdate() {
     model_->end();
 }
 

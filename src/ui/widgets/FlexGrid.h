@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <QColor>
@@ -38,12 +40,12 @@ public:
     void setDefaultBackColor(const QColor& color);
 
     // Empties a cell's text and returns its colours to the defaults.
-    void clearCell(int row, int column);
-    // clearCell for every cell; the numbers of rows and columns stay.
-    void clearAll();
+    void ClearCell(int row, int column);
+    // ClearCell for every cell; the numbers of rows and columns stay.
+    void ClearAll();
 
-    void beginUpdate();
-    void endUpdate();
+    void BeginUpdate();
+    void EndUpdate();
 
 private:
     std::unique_ptr<FlexGridModel> model_;

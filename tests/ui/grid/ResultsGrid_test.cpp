@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/grid/ResultsGrid.h"
 
 #include <QScrollBar>
@@ -111,7 +113,7 @@ TEST(FlexGrid, ABatchOfWritesIsReportedOnce) {
     FlexGrid grid(20, 9, 1, 1);
     int changes = 0;
     QObject::connect(grid.model(), &QAbstractItemModel::dataChanged, [&] { ++changes; });
-    grid.beginUpdate();
+    grid.BeginUpdate();
     for (int r = 1; r < 20; ++r) {
         for (int c = 1; c < 9; ++c) {
             grid.setCellText(r, c, "x");
@@ -119,7 +121,7 @@ TEST(FlexGrid, ABatchOfWritesIsReportedOnce) {
         }
     }
     EXPECT_EQ(changes, 0);
-    grid.endUpdate();
+    grid.EndUpdate();
     EXPECT_EQ(changes, 1);
 }
 
@@ -130,7 +132,7 @@ TEST(FlexGrid, ClearingReturnsCellsToTheDefaults) {
     grid.setCellText(1, 0, "R ");
     grid.setCellBackColor(1, 0, QColor(192, 0, 0));
     grid.setCellTextColor(1, 0, Qt::white);
-    grid.clearAll();
+    grid.ClearAll();
     EXPECT_EQ(CellText(&grid, 1, 0), "");
     EXPECT_EQ(testing::CellBack(&grid, 1, 0), (Rgb{255, 255, 255}));
     EXPECT_EQ(testing::CellFore(&grid, 1, 0), (Rgb{0, 0, 0}));
