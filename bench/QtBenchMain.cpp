@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <benchmark/benchmark.h>
-
 #include <QApplication>
+
+#include <benchmark/benchmark.h>
 
 // Window benchmarks need one QApplication for the whole run, on the offscreen platform
 // unless the caller chose another.

@@ -1,18 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <benchmark/benchmark.h>
-
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QWidget>
+
+#include <benchmark/benchmark.h>
+
 #include <array>
 #include <memory>
 #include <random>
 #include <vector>
 
-#include "ui/charts/StatChart.h"
 #include "core/model/NumberTable.h"
 #include "core/model/SpinModel.h"
+
+#include "ui/charts/StatChart.h"
 
 namespace {
 

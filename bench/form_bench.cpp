@@ -1,18 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <benchmark/benchmark.h>
-
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTabWidget>
 #include <QTest>
 
+#include <benchmark/benchmark.h>
+
 #include <memory>
 #include <random>
 #include <vector>
 
-#include "WindowBench.h"
 #include "ui/MainWindow.h"
+
+#include "WindowBench.h"
 
 namespace {
 
@@ -59,6 +60,9 @@ void BM_MainWindowAddResult65536SummaryShown(benchmark::State& state) {
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_MainWindowAddResult65536SummaryShown)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(BM_MainWindowAddResult65536SummaryShown)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
 
 }  // namespace

@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <benchmark/benchmark.h>
-
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -9,15 +7,19 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <benchmark/benchmark.h>
+
 #include <fstream>
 #include <memory>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "WindowBench.h"
 #include "core/files/ResultsFile.h"
+
 #include "ui/MainWindow.h"
+
+#include "WindowBench.h"
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include <QTextBrowser>
 
 #include "core/help/RtfReader.h"
+
 #include "ui/QtConvert.h"
 
 namespace orvanta {
@@ -22,8 +23,7 @@ bool LoadHelpPage(QTextBrowser* browser, const QStringList& candidates) {
         QFile file(candidate);
         if (file.open(QIODevice::ReadOnly)) {
             const QByteArray rtf = file.readAll();
-            browser->setHtml(
-                FromStd(RtfToHtml(std::string_view(rtf.constData(), rtf.size()))));
+            browser->setHtml(FromStd(RtfToHtml(std::string_view(rtf.constData(), rtf.size()))));
             return true;
         }
     }

@@ -26,14 +26,8 @@
 #include <ranges>
 
 #include "core/analysis/PastResults.h"
-#include "ui/analysis/SearchGrids.h"
-#include "ui/calc/CalculatorPanel.h"
-#include "ui/charts/StatChart.h"
-#include "ui/files/ResultsFileView.h"
-#include "ui/grid/ResultsGrid.h"
 #include "core/model/Category.h"
-#include "ui/widgets/ClickArea.h"
-#include "ui/widgets/FlexGrid.h"
+
 #include "ui/HelpPage.h"
 #include "ui/LayoutTables.h"
 #include "ui/Pictures.h"
@@ -41,6 +35,13 @@
 #include "ui/TabControl.h"
 #include "ui/ThemeTable.h"
 #include "ui/Twips.h"
+#include "ui/analysis/SearchGrids.h"
+#include "ui/calc/CalculatorPanel.h"
+#include "ui/charts/StatChart.h"
+#include "ui/files/ResultsFileView.h"
+#include "ui/grid/ResultsGrid.h"
+#include "ui/widgets/ClickArea.h"
+#include "ui/widgets/FlexGrid.h"
 
 namespace orvanta {
 
@@ -244,8 +245,7 @@ void MainWindow::CreateTableAreas(QWidget* main) {
         auto* area = Named(new ClickArea(main), spot.objectName, QString("Choose %1").arg(spot.category));
         TabControl::Place(area, spot.box);
         const QString category = spot.category;
-        connect(area, &ClickArea::clicked, this,
-                [this, category] { categoryBox_->setEditText(category); });
+        connect(area, &ClickArea::clicked, this, [this, category] { categoryBox_->setEditText(category); });
     }
     // 0 ends on top, so where 8 and 9 overlap the click lands on 8.
     for (int n = kHighestNumber; n >= kLowestNumber; --n) {
@@ -287,8 +287,7 @@ void MainWindow::ApplyTheme() {
         themeSlider_->setValue(2);
     }
     const Theme& theme = kThemeTable[static_cast<std::size_t>(themeSlider_->value() - 1)];
-    tableNameLabels_[0]->setText(
-        FromStd(theme.caption));
+    tableNameLabels_[0]->setText(FromStd(theme.caption));
     if (themeSlider_->value() >= 2 && theme.backgroundPicture != 0) {
         backgroundPicture_->setPixmap(BackgroundPicture(theme.backgroundPicture));
     }

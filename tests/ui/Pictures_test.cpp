@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "ui/Pictures.h"
+
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -8,7 +10,6 @@
 #include <cmath>
 
 #include "ui/LayoutTables.h"
-#include "ui/Pictures.h"
 #include "ui/Twips.h"
 
 namespace orvanta {

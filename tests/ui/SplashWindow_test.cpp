@@ -14,8 +14,8 @@
 
 #include <memory>
 
-#include "ui/MainWindow.h"
 #include "ui/HelpPage.h"
+#include "ui/MainWindow.h"
 
 namespace orvanta {
 namespace {

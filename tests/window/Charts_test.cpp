@@ -8,8 +8,8 @@
 #include <numeric>
 #include <random>
 
-#include "ui/charts/StatChart.h"
 #include "ui/MainWindow.h"
+#include "ui/charts/StatChart.h"
 
 namespace orvanta {
 namespace {

@@ -17,8 +17,9 @@
 #include <ostream>
 #include <string>
 
-#include "support/WindowFixture.h"
 #include "ui/MainWindow.h"
+
+#include "support/WindowFixture.h"
 
 // Readable QStrings in failure messages.
 inline void PrintTo(const QString& text, std::ostream* os) {

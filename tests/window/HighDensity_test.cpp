@@ -10,8 +10,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ui/MainWindow.h"
 #include "ui/LayoutTables.h"
+#include "ui/MainWindow.h"
 #include "ui/Twips.h"
 
 // This whole program runs as on a screen of twice the usual density: the factor has to
@@ -46,8 +46,8 @@ protected:
 
 TEST_F(HighDensityTest, LayoutKeepsItsLogicalSizeAndDoublesItsPixels) {
     EXPECT_EQ(window_.devicePixelRatio(), 2.0);
-    EXPECT_EQ(window_.centralWidget()->size(),
-              QSize(TwipsToPixels(MainWindow::kClientWidthTwips), TwipsToPixels(MainWindow::kClientHeightTwips)));
+    EXPECT_EQ(window_.centralWidget()->size(), QSize(TwipsToPixels(MainWindow::kClientWidthTwips),
+                                                     TwipsToPixels(MainWindow::kClientHeightTwips)));
     const QPixmap window = window_.grab();
     EXPECT_EQ(window.devicePixelRatio(), 2.0);
     EXPECT_EQ(window.size(), window_.size() * 2);

@@ -23,10 +23,12 @@
 #include <vector>
 
 #include "core/charts/ChartStatistics.h"
-#include "ui/charts/StatChart.h"
-#include "support/WindowFixture.h"
-#include "support/GridReading.h"
+
 #include "ui/MainWindow.h"
+#include "ui/charts/StatChart.h"
+
+#include "support/GridReading.h"
+#include "support/WindowFixture.h"
 
 namespace orvanta {
 namespace {

@@ -11,10 +11,11 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include "ui/charts/StatChart.h"
-#include "support/WindowFixture.h"
-#include "support/GridReading.h"
 #include "ui/MainWindow.h"
+#include "ui/charts/StatChart.h"
+
+#include "support/GridReading.h"
+#include "support/WindowFixture.h"
 
 namespace orvanta {
 namespace {

@@ -11,11 +11,12 @@
 
 #include <gtest/gtest.h>
 
-#include "support/WindowFixture.h"
-#include "support/GridReading.h"
-#include "ui/MainWindow.h"
 #include "ui/LayoutTables.h"
+#include "ui/MainWindow.h"
 #include "ui/Twips.h"
+
+#include "support/GridReading.h"
+#include "support/WindowFixture.h"
 
 namespace orvanta {
 namespace {

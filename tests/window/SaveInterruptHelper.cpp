@@ -6,9 +6,10 @@
 
 #include <cstdio>
 
-#include "ui/files/ResultsFileView.h"
 #include "core/model/NumberTable.h"
 #include "core/model/SpinModel.h"
+
+#include "ui/files/ResultsFileView.h"
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);

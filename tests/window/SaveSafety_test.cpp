@@ -14,8 +14,9 @@
 
 #include <gtest/gtest.h>
 
-#include "support/WindowFixture.h"
 #include "ui/MainWindow.h"
+
+#include "support/WindowFixture.h"
 
 namespace orvanta {
 namespace {

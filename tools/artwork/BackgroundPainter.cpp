@@ -9,8 +9,9 @@
 #include <array>
 #include <cmath>
 
-#include "ArtKit.h"
 #include "ui/LayoutTables.h"
+
+#include "ArtKit.h"
 
 namespace orvanta::art {
 

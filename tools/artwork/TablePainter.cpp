@@ -6,9 +6,11 @@
 
 #include <array>
 
-#include "ArtKit.h"
 #include "core/model/NumberTable.h"
+
 #include "ui/LayoutTables.h"
+
+#include "ArtKit.h"
 
 namespace orvanta::art {
 

@@ -11,8 +11,9 @@
 #include <cmath>
 #include <numbers>
 
-#include "ArtKit.h"
 #include "core/model/NumberTable.h"
+
+#include "ArtKit.h"
 
 namespace orvanta::art {
 

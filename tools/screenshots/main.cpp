@@ -12,9 +12,9 @@
 #include <cstdio>
 #include <random>
 
+#include "ui/MainWindow.h"
 #include "ui/calc/CalculatorPanel.h"
 #include "ui/charts/StatChart.h"
-#include "ui/MainWindow.h"
 
 // Takes the README's pictures of the real main window: a few hundred spins entered, a
 // search run, each page of interest shown in turn and saved as it is drawn.

@@ -8,9 +8,10 @@
 
 #include "core/colors/CellColors.h"
 #include "core/model/Category.h"
-#include "ui/widgets/FlexGrid.h"
+
 #include "ui/QtConvert.h"
 #include "ui/TabControl.h"
+#include "ui/widgets/FlexGrid.h"
 
 namespace orvanta {
 

@@ -7,9 +7,9 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "ui/widgets/FlexGrid.h"
 #include "ui/QtConvert.h"
 #include "ui/TabControl.h"
+#include "ui/widgets/FlexGrid.h"
 
 namespace orvanta {
 

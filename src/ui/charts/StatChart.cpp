@@ -2,8 +2,6 @@
 
 #include "ui/charts/StatChart.h"
 
-#include "ui/QtConvert.h"
-
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
@@ -17,8 +15,11 @@
 #include <QPieSlice>
 #include <QStyleOptionFocusRect>
 #include <QValueAxis>
+
 #include <algorithm>
 #include <array>
+
+#include "ui/QtConvert.h"
 
 namespace orvanta {
 

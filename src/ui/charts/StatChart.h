@@ -7,6 +7,7 @@
 #include <QRectF>
 #include <QString>
 #include <QStringList>
+
 #include <vector>
 
 #include "core/charts/ChartStatistics.h"

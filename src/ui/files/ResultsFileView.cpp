@@ -12,6 +12,7 @@
 #include <string>
 
 #include "core/files/ResultsFile.h"
+
 #include "ui/QtConvert.h"
 
 namespace orvanta {

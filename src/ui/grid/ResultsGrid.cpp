@@ -9,9 +9,10 @@
 
 #include "core/colors/CellColors.h"
 #include "core/model/Category.h"
-#include "ui/widgets/FlexGrid.h"
+
 #include "ui/QtConvert.h"
 #include "ui/TabControl.h"
+#include "ui/widgets/FlexGrid.h"
 
 namespace orvanta {
 
@@ -45,8 +46,7 @@ ResultsGrid::ResultsGrid(const SpinModel& model, QWidget* page)
             const int column = category.Column;
             const std::string& code = info.*category.Field;
             // The number column shows a blank where a sign would stand.
-            const QString text =
-                column == 1 ? QStringLiteral(" ") + QString::number(n) : FromStd(code);
+            const QString text = column == 1 ? QStringLiteral(" ") + QString::number(n) : FromStd(code);
             rowLooks_[static_cast<std::size_t>(n)][static_cast<std::size_t>(column - 1)] = {
                 text, ToQColor(GetTextColor(column)), ToQColor(GetBackColor(code, column))};
         }
@@ -61,9 +61,7 @@ void ResultsGrid::SetColumnWidths() {
 
 void ResultsGrid::WriteHeaders() {
     for (const Category& category : kCategories) {
-        grid_->setCellText(
-            0, category.Column,
-            FromStd(category.Header));
+        grid_->setCellText(0, category.Column, FromStd(category.Header));
     }
 }
 

@@ -8,8 +8,10 @@
 #include <gtest/gtest.h>
 
 #include "core/colors/CellColors.h"
-#include "support/GridReading.h"
+
 #include "ui/widgets/FlexGrid.h"
+
+#include "support/GridReading.h"
 
 namespace orvanta {
 namespace {

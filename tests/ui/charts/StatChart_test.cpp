@@ -12,10 +12,11 @@
 #include <QTest>
 #include <QVBoxLayout>
 #include <QValueAxis>
-#include <initializer_list>
-#include <memory>
 
 #include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <memory>
 
 #include "core/model/NumberTable.h"
 #include "core/model/SpinModel.h"

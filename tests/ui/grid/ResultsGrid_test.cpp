@@ -7,8 +7,9 @@
 
 #include <gtest/gtest.h>
 
-#include "support/GridReading.h"
 #include "ui/widgets/FlexGrid.h"
+
+#include "support/GridReading.h"
 
 namespace orvanta {
 namespace {
