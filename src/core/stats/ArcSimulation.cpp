@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/stats/ArcSimulation.h"
+
+#include <boost/random/binomial_distribution.hpp>
+#include <boost/random/mersenne_twister.hpp>
 
 #include <algorithm>
 #include <array>
-#include <boost/random/binomial_distribution.hpp>
-#include <boost/random/mersenne_twister.hpp>
 
 #include "core/stats/WheelTables.h"
 

@@ -1,7 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/stats/DetectionPower.h"
 
 #include <boost/math/distributions/normal.hpp>
 #include <boost/math/tools/roots.hpp>
+
 #include <cmath>
 
 namespace orvanta {

@@ -1,7 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/stats/PearsonTest.h"
 
-#include <algorithm>
 #include <boost/math/distributions/chi_squared.hpp>
+
+#include <algorithm>
 #include <stdexcept>
 
 namespace orvanta {

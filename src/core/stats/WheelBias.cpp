@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/stats/WheelBias.h"
 
 #include <boost/math/distributions/binomial.hpp>
+
 #include <cmath>
 #include <stdexcept>
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/stats/ArcSimulation.h"
 
 #include <gtest/gtest.h>
@@ -5,8 +7,9 @@
 #include <future>
 #include <limits>
 
-#include "StatsHistories.h"
 #include "core/stats/WheelBias.h"
+
+#include "StatsHistories.h"
 
 namespace orvanta {
 namespace {
