@@ -171,7 +171,7 @@ void MainWindow::CreateMainPage() {
     CreateTableAreas(main);
 
     for (int i = static_cast<int>(kTableNameShadowBoxes.size()); i >= 0; --i) {
-        auto* label = Named(new QLabel("Table: Default", main), QStringLiteral("tableNameLabels_%1").arg(i),
+        auto* label = Named(new QLabel("Table: Default", main), QStringLiteral("lblTableName_%1").arg(i),
                             i == 0 ? QStringLiteral("Table name") : QString());
         label->setAttribute(Qt::WA_TranslucentBackground);
         label->installEventFilter(this);

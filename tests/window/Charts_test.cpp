@@ -11,6 +11,8 @@
 #include "ui/MainWindow.h"
 #include "ui/charts/StatChart.h"
 
+#include "support/WindowFixture.h"
+
 namespace orvanta {
 namespace {
 
@@ -22,10 +24,8 @@ std::vector<int> Values(const ChartModel& model) {
     return values;
 }
 
-class ChartsTest : public ::testing::Test {
+class ChartsTest : public testing::WindowTest {
 protected:
-    MainWindow window_;
-
     StatChart* chart(ChartKind kind, int index) const {
         const QString name = QString("%1_%2")
                                  .arg(QString::fromUtf8(InfoOf(kind).ArrayName.data(),

@@ -14,6 +14,8 @@
 #include "ui/MainWindow.h"
 #include "ui/Twips.h"
 
+#include "support/WindowFixture.h"
+
 // This whole program runs as on a screen of twice the usual density: the factor has to
 // be in place before the application object exists, which static initialisation is.
 static const bool kDoubleDensity = [] {
@@ -31,7 +33,7 @@ double Distance(QRgb a, QRgb b) {
     return std::sqrt(r * r + g * g + bl * bl);
 }
 
-class HighDensityTest : public ::testing::Test {
+class HighDensityTest : public testing::WindowTest {
 protected:
     void SetUp() override {
         ASSERT_TRUE(kDoubleDensity);
@@ -40,8 +42,6 @@ protected:
     }
 
     QWidget* area(int n) const { return window_.findChild<QWidget*>(QStringLiteral("TableNum_%1").arg(n)); }
-
-    MainWindow window_;
 };
 
 TEST_F(HighDensityTest, LayoutKeepsItsLogicalSizeAndDoublesItsPixels) {

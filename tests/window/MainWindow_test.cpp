@@ -17,13 +17,13 @@
 
 #include "ui/TabControl.h"
 
+#include "support/WindowFixture.h"
+
 namespace orvanta {
 namespace {
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public testing::WindowTest {
 protected:
-    MainWindow window_;
-
     QTabWidget* tabs() const { return window_.findChild<QTabWidget*>("SSTab1"); }
     QAction* action(const char* name) const { return window_.findChild<QAction*>(name); }
 };

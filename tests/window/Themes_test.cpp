@@ -11,13 +11,13 @@
 #include "ui/MainWindow.h"
 #include "ui/Pictures.h"
 
+#include "support/WindowFixture.h"
+
 namespace orvanta {
 namespace {
 
-class ThemesTest : public ::testing::Test {
+class ThemesTest : public testing::WindowTest {
 protected:
-    MainWindow window_;
-
     QLabel* label(int i) const { return window_.findChild<QLabel*>(QString("lblTableName_%1").arg(i)); }
     QSlider* slider() const { return window_.findChild<QSlider*>("sldTheme"); }
     std::string Caption() const { return label(0)->text().toStdString(); }
