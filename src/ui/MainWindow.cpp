@@ -386,6 +386,7 @@ bool MainWindow::LoadResultsFileFrom(const QString& path) {
         const LoadTarget target{[this] { model_.ClearResults(); }, [this](int n) { AddResult(n); },
                                 [this] { return exiting_; }};
         const TransferOutcome outcome = orvanta::LoadResultsFile(path, target);
+        emit historyChanged();
         if (!outcome.ok) {
             ShowFailure(outcome.message);
         }
@@ -436,6 +437,7 @@ void MainWindow::AddResult(int n) {
     model_.AddResult(n);
     resultsGrid_->UpdateGridMain();
     UpdateCharts();
+    emit historyChanged();
 }
 
 void MainWindow::UpdateCharts() {

@@ -76,6 +76,12 @@ public:
     // Shows the theme that the theme slider holds.
     void ApplyTheme();
 
+signals:
+    // The history changed: a spin recorded, a file loaded, a correction. Views that
+    // follow the whole history listen here; a load of many spins raises it once per
+    // spin, so a listener that does heavy work defers it and coalesces.
+    void historyChanged();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
