@@ -252,10 +252,10 @@ private:
                 const MathResult result = ApplyFunction(entry.Text, argument);
                 if (result.Failed()) {
                     failure = "Error: ";
-                    failure.append(result.Failure);
+                    failure.append(result.failure);
                     return false;
                 }
-                Push(Token{FormatNumber(result.Value), tkNumber});
+                Push(Token{FormatNumber(result.value), tkNumber});
             }
         }
         return true;

@@ -157,7 +157,7 @@ MathResult ACos(double x) {
     if (asin.Failed()) {
         return {0.0, "ACos() value out of range"};
     }
-    return Guarded("ACos() value out of range", [&] { return Sub(kAcosHalfPi, asin.Value); });
+    return Guarded("ACos() value out of range", [&] { return Sub(kAcosHalfPi, asin.value); });
 }
 
 MathResult ASec(double x) {

@@ -9,10 +9,10 @@ namespace orvanta {
 // What a guarded routine gives back: the value, or (value 0) the failure text
 // that the user sees after "Error: ".
 struct MathResult {
-    double Value = 0.0;
-    std::string_view Failure;  // empty when the routine succeeded
+    double value = 0.0;
+    std::string_view failure;  // empty when the routine succeeded
 
-    bool Failed() const { return !Failure.empty(); }
+    bool Failed() const { return !failure.empty(); }
 };
 
 // Each routine computes its formula step by step in double arithmetic and fails

@@ -92,11 +92,11 @@ class RoutineBoundary : public ::testing::TestWithParam<BoundaryRow> {};
 
 TEST_P(RoutineBoundary, FailsExactlyWhereItsStepsFail) {
     const MathResult result = GetParam().routine(GetParam().x);
-    EXPECT_EQ(std::string(result.Failure), GetParam().failure);
+    EXPECT_EQ(std::string(result.failure), GetParam().failure);
     if (result.Failed()) {
-        EXPECT_EQ(result.Value, 0.0);
+        EXPECT_EQ(result.value, 0.0);
     } else {
-        EXPECT_TRUE(std::isfinite(result.Value));
+        EXPECT_TRUE(std::isfinite(result.value));
     }
 }
 
@@ -131,9 +131,9 @@ INSTANTIATE_TEST_SUITE_P(
         BoundaryRow{"ACsecH", ACsecH, 1e200, "ACsecH Error"}, BoundaryRow{"ACsecH", ACsecH, 2.0, ""}));
 
 TEST(LogN, DividesTheNaturalLogarithms) {
-    EXPECT_DOUBLE_EQ(LogN(8.0, 2.0).Value, 3.0);
-    EXPECT_EQ(std::string(LogN(-1.0, 10.0).Failure), "LogN error");
-    EXPECT_EQ(std::string(LogN(5.0, 1.0).Failure), "LogN error") << "ln 1 is 0: a division by zero";
+    EXPECT_DOUBLE_EQ(LogN(8.0, 2.0).value, 3.0);
+    EXPECT_EQ(std::string(LogN(-1.0, 10.0).failure), "LogN error");
+    EXPECT_EQ(std::string(LogN(5.0, 1.0).failure), "LogN error") << "ln 1 is 0: a division by zero";
 }
 
 TEST(FunctionNames, AreWholeWordsInAnyCase) {
