@@ -111,21 +111,6 @@ TEST_F(MainTabTest, ScrollBarWalksBackThroughOlderSpins) {
     EXPECT_EQ(CellText(grid(), 1, 0), "20");
 }
 
-// Every number lies under its own area, and nothing else lies above it.
-TEST_F(MainTabTest, EveryNumberIsClickableAtItsCentre) {
-    window_.show();
-    QWidget* main = window_.page(TabPage::Main);
-    for (int n = 0; n <= 36; ++n) {
-        const TwipsBox& box = kTableNumBoxes[static_cast<std::size_t>(n)];
-        const QPoint centre(TwipsToPixels(box.left + box.width / 2),
-                            TwipsToPixels(box.top + box.height / 2) - 20);
-        const QWidget* hit = main->childAt(centre);
-        ASSERT_NE(hit, nullptr) << n;
-        EXPECT_EQ(hit->objectName(), QString("TableNum_%1").arg(n));
-        EXPECT_EQ(hit->accessibleName(), QString("Number %1").arg(n));
-    }
-}
-
 TEST_F(MainTabTest, WhereEightAndNineOverlapTheClickLandsOnEight) {
     window_.show();
     QWidget* main = window_.page(TabPage::Main);
