@@ -25,11 +25,11 @@ inline std::vector<int> RandomSpins(std::size_t count) {
 }
 
 inline std::unique_ptr<MainWindow> ShownWindow(TabPage page) {
-    auto form = std::make_unique<MainWindow>();
-    form->findChild<QTabWidget*>("SSTab1")->setCurrentWidget(form->page(page));
-    form->show();
-    (void)QTest::qWaitForWindowExposed(form.get());
-    return form;
+    auto window = std::make_unique<MainWindow>();
+    window->findChild<QTabWidget*>("SSTab1")->setCurrentWidget(window->page(page));
+    window->show();
+    (void)QTest::qWaitForWindowExposed(window.get());
+    return window;
 }
 
 }  // namespace orvanta::bench

@@ -71,14 +71,14 @@ ResultsFiles& Files() {
 // A whole load as the user starts it from the menu, with the Main tab on screen.
 void BM_LoadResultsFile(benchmark::State& state) {
     const QString path = Files().PathFor(static_cast<int>(state.range(0)));
-    auto form = ShownWindow(TabPage::Main);
+    auto window = ShownWindow(TabPage::Main);
     for (auto _ : state) {
-        if (!form->LoadResultsFileFrom(path)) {
+        if (!window->LoadResultsFileFrom(path)) {
             state.SkipWithError("load failed");
         }
     }
     state.counters["peak_MB"] = PeakMegabytes();
-    state.counters["spins"] = static_cast<double>(form->model().SpinCount());
+    state.counters["spins"] = static_cast<double>(window->model().SpinCount());
 }
 BENCHMARK(BM_LoadResultsFile)->Arg(65536)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 BENCHMARK(BM_LoadResultsFile)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
@@ -89,7 +89,7 @@ BENCHMARK(BM_LoadResultsFile)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseR
 void BM_LoadLiteralPerRecord(benchmark::State& state) {
     const int count = static_cast<int>(state.range(0));
     const QString path = Files().PathFor(count);
-    auto form = ShownWindow(TabPage::Main);
+    auto window = ShownWindow(TabPage::Main);
     for (auto _ : state) {
         QFile file(path);
         (void)file.open(QIODevice::ReadOnly);
@@ -98,8 +98,8 @@ void BM_LoadLiteralPerRecord(benchmark::State& state) {
         reader.Feed(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
         reader.Finish();
         while (const auto field = reader.Next()) {
-            form->AddResult(field->number);
-            form->repaint();
+            window->AddResult(field->number);
+            window->repaint();
             QApplication::processEvents();
         }
     }
@@ -109,10 +109,10 @@ BENCHMARK(BM_LoadLiteralPerRecord)->Arg(2000)->Unit(benchmark::kMillisecond)->Us
 
 void BM_SaveResultsFile(benchmark::State& state) {
     QTemporaryDir folder;
-    auto form = ShownWindow(TabPage::Main);
-    (void)form->LoadResultsFileFrom(Files().PathFor(static_cast<int>(state.range(0))));
+    auto window = ShownWindow(TabPage::Main);
+    (void)window->LoadResultsFileFrom(Files().PathFor(static_cast<int>(state.range(0))));
     for (auto _ : state) {
-        if (!form->SaveResultsFileTo(folder.filePath("saved.dat"))) {
+        if (!window->SaveResultsFileTo(folder.filePath("saved.dat"))) {
             state.SkipWithError("save failed");
         }
     }
@@ -122,9 +122,9 @@ BENCHMARK(BM_SaveResultsFile)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseR
 // The main window's whole start-up: pictures, grids, calculator, help page.
 void BM_MainWindowStartup(benchmark::State& state) {
     for (auto _ : state) {
-        auto form = std::make_unique<MainWindow>();
+        auto window = std::make_unique<MainWindow>();
         state.PauseTiming();
-        form.reset();
+        window.reset();
         state.ResumeTiming();
     }
 }

@@ -25,11 +25,11 @@ using bench::ShownWindow;
 // models. The repaint that follows runs untimed between clicks, as it does between a
 // user's clicks. Repetitions give the median.
 void BM_MainWindowAddResult(benchmark::State& state) {
-    const auto form = ShownWindow(TabPage::Main);
+    const auto window = ShownWindow(TabPage::Main);
     const std::vector<int> spins = RandomSpins(4096);
     std::size_t i = 0;
     for (auto _ : state) {
-        form->AddResult(spins[i++ % spins.size()]);
+        window->AddResult(spins[i++ % spins.size()]);
         state.PauseTiming();
         QApplication::processEvents();
         state.ResumeTiming();
@@ -43,12 +43,12 @@ void BM_MainWindowAddResult65536SummaryShown(benchmark::State& state) {
     const std::vector<int> spins = RandomSpins(65536);
     for (auto _ : state) {
         state.PauseTiming();
-        auto form = ShownWindow(TabPage::StatisticsSummary);
+        auto window = ShownWindow(TabPage::StatisticsSummary);
         state.ResumeTiming();
         QElapsedTimer frame;
         frame.start();
         for (const int n : spins) {
-            form->AddResult(n);
+            window->AddResult(n);
             if (frame.elapsed() >= 16) {
                 QApplication::processEvents();
                 frame.restart();
@@ -56,7 +56,7 @@ void BM_MainWindowAddResult65536SummaryShown(benchmark::State& state) {
         }
         QApplication::processEvents();
         state.PauseTiming();
-        form.reset();
+        window.reset();
         state.ResumeTiming();
     }
 }
