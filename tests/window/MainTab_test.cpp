@@ -8,6 +8,7 @@
 #include <QSlider>
 #include <QTableView>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -224,7 +225,7 @@ TEST_F(MainTabTest, TabOrderFollowsTheLayout) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
     find("cmdInsertResult")->setFocus();
     QStringList visited;
-    for (int i = 0; i < 12; ++i) {
+    for (int i = 0; i < 15; ++i) {
         QWidget* focus = QApplication::focusWidget();
         // A combo box takes focus through its edit field.
         while (focus != nullptr && focus->objectName().isEmpty()) {
@@ -235,8 +236,74 @@ TEST_F(MainTabTest, TabOrderFollowsTheLayout) {
     }
     EXPECT_EQ(visited.join(' ').toStdString(),
               "cmdInsertResult cmdRemoveItem sldLength sldDepth cmdPastResultsCalc cboPastResults FlexGrid1 "
-              "SearchGrid1 SearchGrid2 txtMessages SSTab1 cmdInsertResult");
+              "SearchGrid1 SearchGrid2 ScrollMain ScrollS1 ScrollS2 txtMessages SSTab1 cmdInsertResult");
 }
+
+struct ScrollCase {
+    const char* grid;
+    const char* bar;
+    int page;  // rows a page key moves
+};
+
+void PrintTo(const ScrollCase& c, std::ostream* out) {
+    *out << c.grid;
+}
+
+// A grid's own scroll bars are off; its bar beside it takes the wheel and the keys.
+class GridScrollTest : public MainTabTest, public ::testing::WithParamInterface<ScrollCase> {
+protected:
+    void SetUp() override {
+        // Sixty zeros each followed by a 5: long lists in both search grids.
+        for (int i = 0; i < 60; ++i) {
+            Spin({0, 5});
+        }
+        Spin({0});
+        Calculate("Number", 1, 1);
+    }
+    QScrollBar* bar() const { return find<QScrollBar>(GetParam().bar); }
+    void Wheel(QWidget* grid, int notches) {
+        const QPoint middle = grid->rect().center();
+        QWheelEvent wheel(middle, grid->mapToGlobal(middle), {}, {0, 120 * notches}, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(static_cast<QAbstractScrollArea*>(grid)->viewport(), &wheel);
+    }
+    int Key(QWidget* target, Qt::Key key) {
+        QTest::keyClick(target, key);
+        return bar()->value();
+    }
+};
+
+TEST_P(GridScrollTest, WheelAndKeysMoveTheGridsScrollBar) {
+    ShowActive();
+    auto* grid = find<QTableView>(GetParam().grid);
+    const int page = GetParam().page;
+    ASSERT_GT(bar()->maximum(), 2 * page);
+
+    Wheel(grid, -1);  // down: older entries
+    EXPECT_EQ(bar()->value(), QApplication::wheelScrollLines());
+    Wheel(grid, 1);
+    EXPECT_EQ(bar()->value(), 0);
+
+    grid->setFocus();
+    EXPECT_EQ(Key(grid, Qt::Key_Down), 1);
+    EXPECT_EQ(Key(grid, Qt::Key_PageDown), 1 + page);
+    EXPECT_EQ(Key(grid, Qt::Key_Up), page);
+    EXPECT_EQ(Key(grid, Qt::Key_End), bar()->maximum());
+    EXPECT_EQ(Key(grid, Qt::Key_PageUp), bar()->maximum() - page);
+    EXPECT_EQ(Key(grid, Qt::Key_Home), 0);
+
+    // The bar itself is reached by Tab and answers the same keys.
+    bar()->setFocus();
+    EXPECT_TRUE(bar()->hasFocus());
+    EXPECT_EQ(Key(bar(), Qt::Key_PageDown), page);
+    EXPECT_EQ(Key(bar(), Qt::Key_Down), page + 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Grids, GridScrollTest,
+                         ::testing::Values(ScrollCase{"FlexGrid1", "ScrollMain", 19},
+                                           ScrollCase{"SearchGrid1", "ScrollS1", 18},
+                                           ScrollCase{"SearchGrid2", "ScrollS2", 18}),
+                         [](const auto& info) { return std::string(info.param.grid); });
 
 }  // namespace
 }  // namespace orvanta

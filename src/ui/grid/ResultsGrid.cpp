@@ -13,6 +13,7 @@
 #include "ui/QtConvert.h"
 #include "ui/TabControl.h"
 #include "ui/widgets/FlexGrid.h"
+#include "ui/widgets/GridScrollBar.h"
 
 namespace orvanta {
 
@@ -26,17 +27,14 @@ ResultsGrid::ResultsGrid(const SpinModel& model, QWidget* page)
     : QObject(page),
       model_(model),
       grid_(new FlexGrid(kWindowRows + 1, kCategoryCount + 1, 1, 1, page)),
-      scroll_(new QScrollBar(Qt::Vertical, page)) {
+      scroll_(new GridScrollBar(kWindowRows, page)) {
     grid_->setObjectName("FlexGrid1");
     grid_->setAccessibleName("Results");
     TabControl::Place(grid_, 240, 720, 4575, 5055);
 
     scroll_->setObjectName("ScrollMain");
     scroll_->setAccessibleName("Scroll results");
-    scroll_->setRange(0, 0);
-    scroll_->setSingleStep(1);
-    scroll_->setPageStep(1);
-    scroll_->setTracking(true);
+    grid_->setScrollBar(scroll_);
     TabControl::Place(scroll_, 4800, 720, 255, 5050);
     connect(scroll_, &QScrollBar::valueChanged, this, &ResultsGrid::UpdateGridMain);
 

@@ -3,7 +3,11 @@
 #include "ui/widgets/FlexGrid.h"
 
 #include <QAbstractTableModel>
+#include <QApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <array>
@@ -14,6 +18,7 @@
 #include <vector>
 
 #include "ui/Twips.h"
+#include "ui/widgets/GridScrollBar.h"
 
 namespace orvanta {
 
@@ -306,6 +311,24 @@ void FlexGrid::ClearAll() {
         }
     }
     EndUpdate();
+}
+
+void FlexGrid::wheelEvent(QWheelEvent* event) {
+    if (scrollBar_ == nullptr) {
+        QTableView::wheelEvent(event);
+        return;
+    }
+    QApplication::sendEvent(scrollBar_, event);
+    event->accept();
+}
+
+void FlexGrid::keyPressEvent(QKeyEvent* event) {
+    if (scrollBar_ == nullptr || !GridScrollBar::IsScrollKey(event->key())) {
+        QTableView::keyPressEvent(event);
+        return;
+    }
+    QApplication::sendEvent(scrollBar_, event);
+    event->accept();
 }
 
 void FlexGrid::BeginUpdate() {

@@ -7,6 +7,8 @@
 
 #include <memory>
 
+class QScrollBar;
+
 namespace orvanta {
 
 class FlexGridModel;
@@ -47,8 +49,17 @@ public:
     void BeginUpdate();
     void EndUpdate();
 
+    // A grid that shows a fixed window of rows is scrolled by the bar beside it: the
+    // wheel over the grid and the scrolling keys while it has the focus go to that bar.
+    void setScrollBar(QScrollBar* bar) { scrollBar_ = bar; }
+
+protected:
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     std::unique_ptr<FlexGridModel> model_;
+    QScrollBar* scrollBar_ = nullptr;
 };
 
 }  // namespace orvanta
