@@ -21,6 +21,14 @@ namespace {
 
 constexpr int kColumnWidthsTwips[] = {500, 450, 450, 400, 400, 400, 430, 400, 400};
 
+int DigitCount(int number) {
+    int digits = 1;
+    for (; number >= 10; number /= 10) {
+        ++digits;
+    }
+    return digits;
+}
+
 }  // namespace
 
 ResultsGrid::ResultsGrid(const SpinModel& model, QWidget* page)
@@ -87,6 +95,19 @@ void ResultsGrid::UpdateGridMain() {
         }
     }
     grid_->EndUpdate();
+    FitPositionColumn(count);
+}
+
+// The position column is as wide as the layout makes it, and wider once positions
+// reach more digits than it holds (from 10,000 on); the grid has room to its right.
+// It fits the newest position, so its width stays put while the user scrolls.
+void ResultsGrid::FitPositionColumn(int newestPosition) {
+    const int digits = DigitCount(newestPosition);
+    if (digits == positionDigits_) {
+        return;
+    }
+    positionDigits_ = digits;
+    grid_->setColumnWidthFor(0, QString(digits, QLatin1Char('0')), kColumnWidthsTwips[0]);
 }
 
 void ResultsGrid::WriteRow(int row, int slot) {

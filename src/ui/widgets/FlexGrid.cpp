@@ -7,6 +7,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -232,6 +234,17 @@ int FlexGrid::columnCount() const {
 
 void FlexGrid::setColumnWidthTwips(int column, int twips) {
     setColumnWidth(column, TwipsToPixels(twips));
+}
+
+void FlexGrid::setColumnWidthFor(int column, const QString& text, int twips) {
+    // Measured as the view measures a cell of that text, with the grid line beside it.
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.features |= QStyleOptionViewItem::HasDisplay;
+    option.text = text;
+    const int needed = style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this).width() +
+                       (showGrid() ? 1 : 0);
+    setColumnWidth(column, std::max(TwipsToPixels(twips), needed));
 }
 
 void FlexGrid::setColumnAlignment(int column, Qt::Alignment alignment) {

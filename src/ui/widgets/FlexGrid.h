@@ -27,6 +27,8 @@ public:
     int columnCount() const;
 
     void setColumnWidthTwips(int column, int twips);
+    // As wide as the text needs to show whole in the column, and never narrower than twips.
+    void setColumnWidthFor(int column, const QString& text, int twips);
     void setColumnAlignment(int column, Qt::Alignment alignment);
 
     void setCellText(int row, int column, const QString& text);
