@@ -12,11 +12,11 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
@@ -32,6 +32,7 @@
 #include "ui/LayoutTables.h"
 #include "ui/Pictures.h"
 #include "ui/QtConvert.h"
+#include "ui/StatusLine.h"
 #include "ui/TabControl.h"
 #include "ui/ThemeTable.h"
 #include "ui/Twips.h"
@@ -75,6 +76,17 @@ QSlider* MakeSlider(QWidget* page, const QString& name, const QString& accessibl
     slider->setTickPosition(QSlider::TicksBelow);
     slider->setTickInterval(1);
     return slider;
+}
+
+QString SpinsText(int count) {
+    return count == 1 ? QStringLiteral("1 spin") : QStringLiteral("%1 spins").arg(QLocale().toString(count));
+}
+
+// What the status line keeps of a finished load or save: the failure as the message box
+// told it, or how many spins went which way.
+QString TransferNote(const TransferOutcome& outcome, const char* done, int spins, const QString& path) {
+    return outcome.ok ? QString::fromLatin1(done).arg(SpinsText(spins), QFileInfo(path).fileName())
+                      : outcome.message;
 }
 
 }  // namespace
@@ -202,10 +214,10 @@ void MainWindow::CreateMainPage() {
     TabControl::Place(remove, 3480, 5880, 1575, 375);
     SetTabIndex(remove, 2);
 
-    auto* messages = Named(new QPlainTextEdit(main), "txtMessages", "Messages");
-    messages->setTabChangesFocus(true);
-    TabControl::Place(messages, 240, 6600, 4815, 1215);
-    SetTabIndex(messages, 46);
+    statusLine_ = new StatusLine([this] { return model_.SpinCount(); }, main);
+    TabControl::Place(statusLine_, kMessagesBox);
+    SetTabIndex(statusLine_, 46);
+    connect(this, &MainWindow::historyChanged, statusLine_, &StatusLine::CountChanged);
 
     categoryBox_ = Named(new QComboBox(main), "cboPastResults", "Analysis category");
     categoryBox_->setEditable(true);
@@ -387,6 +399,7 @@ bool MainWindow::LoadResultsFileFrom(const QString& path) {
                                 [this] { return exiting_; }};
         const TransferOutcome outcome = orvanta::LoadResultsFile(path, target);
         emit historyChanged();
+        statusLine_->Post(TransferNote(outcome, "Loaded %1 from \"%2\".", model_.SpinCount(), path));
         if (!outcome.ok) {
             ShowFailure(outcome.message);
         }
@@ -396,7 +409,9 @@ bool MainWindow::LoadResultsFileFrom(const QString& path) {
 
 bool MainWindow::SaveResultsFileTo(const QString& path) {
     return RunFileCommand([&] {
+        const int spins = model_.SpinCount();  // clicks during the save are not part of it
         const TransferOutcome outcome = orvanta::SaveResultsFile(path, model_, [this] { return exiting_; });
+        statusLine_->Post(TransferNote(outcome, "Saved %1 to \"%2\".", spins, path));
         if (!outcome.ok) {
             ShowFailure(outcome.message);
         }

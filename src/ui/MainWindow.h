@@ -23,6 +23,7 @@ class CalculatorPanel;
 class ResultsGrid;
 class SearchGrids;
 class StatChart;
+class StatusLine;
 class TabControl;
 
 // The pages of SSTab1, left to right.
@@ -72,6 +73,7 @@ public:
     const CalculatorPanel& calculatorPanel() const { return *calculatorPanel_; }
 
     QWidget* page(TabPage page) const;
+    StatusLine* statusLine() const { return statusLine_; }
 
     // Shows the theme that the theme slider holds.
     void ApplyTheme();
@@ -118,6 +120,7 @@ private:
     std::array<QLabel*, 9> tableNameLabels_{};
     QTextBrowser* helpView_ = nullptr;
     CalculatorPanel* calculatorPanel_ = nullptr;
+    StatusLine* statusLine_ = nullptr;
     std::vector<StatChart*> charts_;  // instance 0 of every kind, then instance 1
     std::vector<std::pair<int, QWidget*>> tabOrder_;
     bool fileCommandRunning_ = false;

@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include "ui/MainWindow.h"
+#include "ui/StatusLine.h"
 #include "ui/charts/StatChart.h"
 
 #include "support/GridReading.h"
@@ -170,6 +171,23 @@ TEST_F(ResultsFileTest, ClicksDuringALoadLandBetweenStoredSpins) {
     ASSERT_NE(at, spins.end());
     EXPECT_NE(at, spins.begin());
     EXPECT_NE(at, spins.end() - 1);
+}
+
+// The status line keeps what each load and save did, with its spin count, and the
+// failures the message box told; above them it counts the spins.
+TEST_F(ResultsFileTest, LoadsAndSavesReportToTheStatusLine) {
+    Spin({7, 17, 0});
+    ASSERT_TRUE(window_.SaveResultsFileTo(Path("three.dat")));
+    Spin({1});
+    ASSERT_TRUE(window_.LoadResultsFileFrom(Path("three.dat")));
+    EXPECT_FALSE(window_.LoadResultsFileFrom(Path("missing.dat")));
+    const std::string failure = TakeMessage();
+    const QStringList& messages = window_.statusLine()->messages();
+    ASSERT_EQ(messages.size(), 3);
+    EXPECT_EQ(messages[0].toStdString(), failure);
+    EXPECT_EQ(messages[1], "Loaded 3 spins from \"three.dat\".");
+    EXPECT_EQ(messages[2], "Saved 3 spins to \"three.dat\".");
+    EXPECT_TRUE(window_.statusLine()->toPlainText().startsWith("Spins recorded: 3\n"));
 }
 
 }  // namespace
