@@ -222,6 +222,9 @@ void MainWindow::CreateMainPage() {
     categoryBox_ = Named(new QComboBox(main), "cboPastResults", "Analysis category");
     categoryBox_->setEditable(true);
     categoryBox_->setInsertPolicy(QComboBox::NoInsert);
+    // The category is the exact text typed: no completion while typing, and without a
+    // completer leaving the box matches the list case-sensitively, changing nothing.
+    categoryBox_->setCompleter(nullptr);
     categoryBox_->setEditText("Color");
     TabControl::Place(categoryBox_, 5400, 720, 1575, 315);
     SetTabIndex(categoryBox_, 6);
@@ -469,6 +472,10 @@ void MainWindow::CalcPastResults() {
         SearchPastResults(model_, categoryBox_->currentText().toStdString(), runLength, recursionDepth));
     searchGrids_->UpdateSearch1();
     searchGrids_->UpdateSearch2();
+    if (const std::string note = UnknownCategoryNote(categoryBox_->currentText().toStdString());
+        !note.empty()) {
+        statusLine_->Post(FromStd(note));
+    }
 }
 
 }  // namespace orvanta

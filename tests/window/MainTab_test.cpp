@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
@@ -14,6 +15,7 @@
 
 #include "ui/LayoutTables.h"
 #include "ui/MainWindow.h"
+#include "ui/StatusLine.h"
 #include "ui/Twips.h"
 
 #include "support/GridReading.h"
@@ -304,6 +306,33 @@ INSTANTIATE_TEST_SUITE_P(Grids, GridScrollTest,
                                            ScrollCase{"SearchGrid1", "ScrollS1", 18},
                                            ScrollCase{"SearchGrid2", "ScrollS2", 18}),
                          [](const auto& info) { return std::string(info.param.grid); });
+
+// The category is the text exactly as typed: nothing completes it while typing or
+// corrects it on leaving the box, and a text that names no category still runs, the
+// Messages box saying why the lists hold blanks.
+TEST_F(MainTabTest, TypedCategoryReachesTheAnalysisAsTyped) {
+    ShowActive();
+    ClickAll({1, 2, 1, 2, 1, 2});
+    auto* category = find<QComboBox>("cboPastResults");
+    category->setFocus();
+    category->lineEdit()->selectAll();
+    QTest::keyClicks(category->lineEdit(), "col");
+    EXPECT_EQ(category->currentText(), "col");
+    QTest::keyClicks(category->lineEdit(), "or");
+    QTest::keyClick(category->lineEdit(), Qt::Key_Tab);
+    EXPECT_FALSE(category->hasFocus());
+    EXPECT_EQ(category->currentText(), "color");
+
+    find<QSlider>("sldLength")->setValue(1);
+    QTest::mouseClick(find<QPushButton>("cmdPastResultsCalc"), Qt::LeftButton);
+    EXPECT_EQ(Shown(1, 6), (Texts{"  ", "  ", "  ", "  ", "  ", ""}));
+    EXPECT_EQ(window_.statusLine()->messages().value(0),
+              "'color' is not a category: every run matched, no code was collected");
+
+    Calculate("Color", 1, 0);
+    EXPECT_EQ(Shown(1, 2), (Texts{"R ", "R "}));
+    EXPECT_EQ(window_.statusLine()->messages().size(), 1);
+}
 
 }  // namespace
 }  // namespace orvanta
