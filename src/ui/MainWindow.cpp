@@ -43,6 +43,7 @@
 #include "ui/grid/ResultsGrid.h"
 #include "ui/widgets/ClickArea.h"
 #include "ui/widgets/FlexGrid.h"
+#include "ui/widgets/SliderValue.h"
 
 namespace orvanta {
 
@@ -238,9 +239,11 @@ void MainWindow::CreateMainPage() {
     runLengthSlider_ = MakeSlider(main, "sldLength", "Run length", 1, 20, 5);
     TabControl::Place(runLengthSlider_, 5400, 6225, 1530, 330);
     SetTabIndex(runLengthSlider_, 3);
+    ShowSliderValue(runLengthSlider_, runLengthSlider_->accessibleName());
     depthSlider_ = MakeSlider(main, "sldDepth", "Recursion depth", 0, 15, 0);
     TabControl::Place(depthSlider_, 5415, 6930, 1530, 330);
     SetTabIndex(depthSlider_, 4);
+    ShowSliderValue(depthSlider_, depthSlider_->accessibleName());
 
     auto* calculate = Named(new QPushButton("Calculate", main), "cmdPastResultsCalc", "Calculate");
     TabControl::Place(calculate, 5400, 7440, 1575, 375);

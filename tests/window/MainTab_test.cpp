@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -9,6 +10,7 @@
 #include <QSlider>
 #include <QTableView>
 #include <QTest>
+#include <QToolTip>
 #include <QWheelEvent>
 
 #include <gtest/gtest.h>
@@ -306,6 +308,37 @@ INSTANTIATE_TEST_SUITE_P(Grids, GridScrollTest,
                                            ScrollCase{"SearchGrid1", "ScrollS1", 18},
                                            ScrollCase{"SearchGrid2", "ScrollS2", 18}),
                          [](const auto& info) { return std::string(info.param.grid); });
+
+// A slider shows no number of its own: it tells its value on hover, while it is moved,
+// and to a screen reader, and stays where the layout puts it.
+TEST_F(MainTabTest, SlidersTellTheirValue) {
+    ShowActive();
+    for (const auto& [name, caption] :
+         {std::pair("sldLength", "Run length"), std::pair("sldDepth", "Recursion depth")}) {
+        auto* slider = find<QSlider>(name);
+        const QRect place = slider->geometry();
+        const auto text = [caption = QString(caption)](int value) {
+            return QString("%1: %2").arg(caption).arg(value);
+        };
+        EXPECT_EQ(slider->toolTip(), text(slider->value()));
+
+        slider->setSliderDown(true);
+        slider->setSliderPosition(7);  // a drag
+        EXPECT_TRUE(QToolTip::isVisible()) << name;
+        EXPECT_EQ(QToolTip::text(), text(7));
+        slider->setSliderDown(false);
+
+        slider->setFocus();
+        QTest::keyClick(slider, Qt::Key_Right);
+        EXPECT_EQ(QToolTip::text(), text(8));
+        EXPECT_EQ(slider->toolTip(), text(8));
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(slider);
+        EXPECT_EQ(spoken->valueInterface()->currentValue().toInt(), 8);
+        EXPECT_EQ(spoken->text(QAccessible::Description), text(8));
+        EXPECT_EQ(slider->geometry(), place);
+        QToolTip::hideText();
+    }
+}
 
 // The category is the text exactly as typed: nothing completes it while typing or
 // corrects it on leaving the box, and a text that names no category still runs, the
