@@ -21,6 +21,7 @@
 #include "ui/Twips.h"
 
 #include "support/GridReading.h"
+#include "support/TableMarks.h"
 #include "support/WindowFixture.h"
 
 namespace orvanta {
@@ -116,18 +117,19 @@ TEST_F(MainTabTest, ScrollBarWalksBackThroughOlderSpins) {
     EXPECT_EQ(CellText(grid(), 1, 0), "20");
 }
 
-// Every number lies under its own area, and nothing else lies above it.
-TEST_F(MainTabTest, EveryNumberIsClickableAtItsCentre) {
+// Wherever a number's box is painted, up to its edges, a click lands on that number's
+// area: nothing else, not the theme caption, lies above it.
+TEST_F(MainTabTest, EveryNumberIsClickableToTheEdgesOfItsBox) {
     window_.show();
-    QWidget* main = window_.page(TabPage::Main);
+    QWidget* table = find("imgTable");
     for (int n = 0; n <= 36; ++n) {
-        const TwipsBox& box = kTableNumBoxes[static_cast<std::size_t>(n)];
-        const QPoint centre(TwipsToPixels(box.left + box.width / 2),
-                            TwipsToPixels(box.top + box.height / 2) - 20);
-        const QWidget* hit = main->childAt(centre);
-        ASSERT_NE(hit, nullptr) << n;
-        EXPECT_EQ(hit->objectName(), QString("TableNum_%1").arg(n));
-        EXPECT_EQ(hit->accessibleName(), QString("Number %1").arg(n));
+        for (const QPointF& point : testing::MarkEdgePoints(n, 0.5)) {
+            const QPoint onPage = table->mapTo(window_.page(TabPage::Main), point.toPoint());
+            const QWidget* hit = window_.page(TabPage::Main)->childAt(onPage);
+            ASSERT_NE(hit, nullptr) << n;
+            EXPECT_EQ(hit->objectName(), QString("TableNum_%1").arg(n)) << point.x() << "," << point.y();
+        }
+        EXPECT_EQ(find(QString("TableNum_%1").arg(n))->accessibleName(), QString("Number %1").arg(n));
     }
 }
 
