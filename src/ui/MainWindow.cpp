@@ -5,7 +5,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -370,32 +369,17 @@ void MainWindow::ApplyTabOrder() {
     }
 }
 
-QString MainWindow::FileDialogFolder() const {
-    // An installed copy's folder is not writable; the user's files then live at home.
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    return QFileInfo(programFolder).isWritable() ? programFolder : QDir::homePath();
-}
-
 void MainWindow::LoadResultsFile() {
-    QFileDialog dialog(this, "Open");
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter("*.dat");
-    dialog.setDefaultSuffix("dat");
-    dialog.setDirectory(FileDialogFolder());
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
-        LoadResultsFileFrom(dialog.selectedFiles().constFirst());
+    const QString path = fileDialog_.Choose(this, QFileDialog::AcceptOpen);
+    if (!path.isEmpty()) {
+        LoadResultsFileFrom(path);
     }
 }
 
 void MainWindow::SaveResultsFile() {
-    QFileDialog dialog(this, "Save");
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter("*.dat");
-    dialog.setDefaultSuffix("dat");
-    dialog.setDirectory(FileDialogFolder());
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
-        SaveResultsFileTo(dialog.selectedFiles().constFirst());
+    const QString path = fileDialog_.Choose(this, QFileDialog::AcceptSave);
+    if (!path.isEmpty()) {
+        SaveResultsFileTo(path);
     }
 }
 

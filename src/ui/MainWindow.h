@@ -12,6 +12,8 @@
 #include "core/model/NumberTable.h"
 #include "core/model/SpinModel.h"
 
+#include "ui/files/ResultsFileDialog.h"
+
 class QComboBox;
 class QLabel;
 class QSlider;
@@ -98,7 +100,6 @@ private:
     void ArrangeTableNameLabels();
     void LoadResultsFile();
     void SaveResultsFile();
-    QString FileDialogFolder() const;
     void ShowFailure(const QString& message);
     // Runs one file command unless another is running; false when refused.
     bool RunFileCommand(const std::function<bool()>& command);
@@ -121,6 +122,7 @@ private:
     QTextBrowser* helpView_ = nullptr;
     CalculatorPanel* calculatorPanel_ = nullptr;
     StatusLine* statusLine_ = nullptr;
+    ResultsFileDialog fileDialog_;
     std::vector<StatChart*> charts_;  // instance 0 of every kind, then instance 1
     std::vector<std::pair<int, QWidget*>> tabOrder_;
     bool fileCommandRunning_ = false;

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -188,6 +191,35 @@ TEST_F(ResultsFileTest, LoadsAndSavesReportToTheStatusLine) {
     EXPECT_EQ(messages[1], "Loaded 3 spins from \"three.dat\".");
     EXPECT_EQ(messages[2], "Saved 3 spins to \"three.dat\".");
     EXPECT_TRUE(window_.statusLine()->toPlainText().startsWith("Spins recorded: 3\n"));
+}
+
+// A dialog starts in the folder last chosen in this run, the first one in the program's
+// folder; the pattern in the name box is never taken for a file's name, and a name typed
+// without an extension gets ".dat".
+TEST_F(ResultsFileTest, FileDialogsStartInTheFolderLastChosen) {
+    window_.show();
+    const auto answer = [this](const QString& expectedFolder, const QString& typed) {
+        QTimer::singleShot(50, &window_, [=] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(dialog->directory().absolutePath(), expectedFolder);
+            auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+            QTest::keyClick(name, Qt::Key_Return);
+            EXPECT_TRUE(dialog->isVisible()) << "accepted " << name->text().toStdString();
+            name->setText(typed);
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+    };
+    Spin({7, 17});
+    answer(QCoreApplication::applicationDirPath(), Path("kept"));
+    window_.findChild<QAction*>("mnu_Save")->trigger();
+    EXPECT_EQ(Read(Path("kept.dat")), QByteArray("7 \r\n17\r\n"));
+    EXPECT_FALSE(QFile::exists(QCoreApplication::applicationDirPath() + "/*.dat"));
+
+    Spin({3});
+    answer(QDir(folder_.path()).absolutePath(), "kept.dat");
+    window_.findChild<QAction*>("mnu_Open")->trigger();
+    EXPECT_EQ(Spins(), (std::vector<int>{7, 17}));
 }
 
 }  // namespace
