@@ -17,6 +17,8 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSlider>
 #include <QTextBrowser>
@@ -342,6 +344,44 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// Fitted before the first show creates the native window, so that the window manager
+// places the window's frame, title bar included, inside the screen.
+void MainWindow::setVisible(bool visible) {
+    if (visible && !fittedOnScreen_) {
+        fittedOnScreen_ = true;
+        FitOnScreen();
+    }
+    QMainWindow::setVisible(visible);
+}
+
+// On a screen too small for the window (a high scale factor on a small screen) the window
+// would open partly off the screen, its menu out of reach. There the pages go into a
+// scroll area and the window into the screen's free area, so every control can still be
+// reached. Wherever the window fits, it stays exactly as laid out.
+void MainWindow::FitOnScreen() {
+    const QRect available = screen()->availableGeometry();
+    // The frame is not known before the window manager has framed the window; allow
+    // for a title bar and a border on each side.
+    constexpr int kFrameBorder = 4;
+    const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    const QSize decoration(2 * kFrameBorder, titleBar + 2 * kFrameBorder);
+    const QSize full = sizeHint();
+    const QSize needed = full + decoration;
+    if (needed.width() <= available.width() && needed.height() <= available.height()) {
+        return;
+    }
+    auto* pages = new QScrollArea(this);
+    pages->setObjectName("pageScroller");
+    pages->setFrameShape(QFrame::NoFrame);
+    pages->setWidget(takeCentralWidget());
+    setCentralWidget(pages);
+    layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+    setMinimumSize(0, 0);
+    setMaximumSize(full);
+    resize((available.size() - decoration).boundedTo(full));
+    move(available.topLeft());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -77,6 +77,8 @@ public:
     QWidget* page(TabPage page) const;
     StatusLine* statusLine() const { return statusLine_; }
 
+    void setVisible(bool visible) override;
+
     // Shows the theme that the theme slider holds.
     void ApplyTheme();
 
@@ -100,6 +102,7 @@ private:
     void ArrangeTableNameLabels();
     void LoadResultsFile();
     void SaveResultsFile();
+    void FitOnScreen();
     void ShowFailure(const QString& message);
     // Runs one file command unless another is running; false when refused.
     bool RunFileCommand(const std::function<bool()>& command);
@@ -127,6 +130,7 @@ private:
     std::vector<std::pair<int, QWidget*>> tabOrder_;
     bool fileCommandRunning_ = false;
     bool exiting_ = false;
+    bool fittedOnScreen_ = false;
 };
 
 }  // namespace orvanta
