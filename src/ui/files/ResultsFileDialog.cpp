@@ -44,6 +44,8 @@ QString ResultsFileDialog::StartFolder() const {
 QString ResultsFileDialog::Choose(QWidget* parent, QFileDialog::AcceptMode mode) {
     const bool open = mode == QFileDialog::AcceptOpen;
     PatternAwareDialog dialog(parent, open ? QStringLiteral("Open") : QStringLiteral("Save"));
+    // A desktop's own dialog would take the pattern for a file's name and save under it.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setNameFilters({QStringLiteral("Results files (*.dat)"), QStringLiteral("All files (*)")});

@@ -21,9 +21,9 @@ public:
     // The file the user chose, or "" when the dialog was cancelled.
     QString Choose(QWidget* parent, QFileDialog::AcceptMode mode);
 
+private:
     QString StartFolder() const;
 
-private:
     QString lastFolder_;
 };
 

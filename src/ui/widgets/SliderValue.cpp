@@ -18,18 +18,17 @@ void ShowTipAtHandle(QSlider* slider, const QString& text) {
     QToolTip::showText(above, text, slider);
 }
 
-}  // namespace
-
 QString SliderValueText(const QString& caption, int value) {
     return QStringLiteral("%1: %2").arg(caption).arg(value);
 }
+
+}  // namespace
 
 void ShowSliderValue(QSlider* slider, const QString& caption) {
     const auto describe = [slider, caption](int value) {
         const QString text = SliderValueText(caption, value);
         slider->setToolTip(text);
         slider->setAccessibleDescription(text);
-        return text;
     };
     describe(slider->value());
     QObject::connect(slider, &QSlider::valueChanged, slider, describe);

@@ -14,7 +14,4 @@ namespace orvanta {
 // value the slider itself reports). The slider's place and size stay as they are.
 void ShowSliderValue(QSlider* slider, const QString& caption);
 
-// The text it shows for a value.
-QString SliderValueText(const QString& caption, int value);
-
 }  // namespace orvanta
