@@ -53,6 +53,38 @@ inline constexpr std::array<HotSpot, 7> kHotSpots = {{
 }};
 
 inline constexpr TwipsBox kTablePictureBox = {7335, 720, 4200, 7170};
+
+// A rectangle in pixels of the 280 x 478 table picture.
+struct PictureRect {
+    double left;
+    double top;
+    double width;
+    double height;
+};
+
+// The number cells of the table picture: the edges of its three columns and of the
+// first of its twelve rows, in picture pixels. Every edge sits in the gap between two
+// neighbouring click areas.
+inline constexpr std::array<double, 4> kTableColumnEdges = {101.5, 160.5, 218.0, 275.0};
+inline constexpr double kTableFirstRowEdge = 44.5;
+inline constexpr double kTableRowPitch = 33.0;  // 495 twips
+
+// The box the table pictures paint for number n: the zero's box under the theme
+// caption, the oval of 1 to 36 in the middle of its cell. Each lies inside its click
+// area and clear of the caption (which reaches row 18 of the picture with its white
+// outline), so wherever a user sees a number a click records it.
+constexpr PictureRect NumberMarkBox(int n) {
+    if (n == 0) {
+        return {170, 20, 37, 19};
+    }
+    constexpr double kOvalWidth = 40;
+    constexpr double kOvalHeight = 23;
+    const auto column = static_cast<std::size_t>((n - 1) % 3);
+    const int row = (n - 1) / 3;
+    const double centreX = (kTableColumnEdges[column] + kTableColumnEdges[column + 1]) / 2;
+    const double centreY = kTableFirstRowEdge + kTableRowPitch * (row + 0.5);
+    return {centreX - kOvalWidth / 2, centreY - kOvalHeight / 2, kOvalWidth, kOvalHeight};
+}
 inline constexpr TwipsBox kBackgroundBox = {30, 315, 11775, 7650};
 
 // The table-name caption and its eight shadow copies as stored.

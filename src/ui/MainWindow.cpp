@@ -5,19 +5,20 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSlider>
 #include <QTextBrowser>
@@ -32,6 +33,7 @@
 #include "ui/LayoutTables.h"
 #include "ui/Pictures.h"
 #include "ui/QtConvert.h"
+#include "ui/StatusLine.h"
 #include "ui/TabControl.h"
 #include "ui/ThemeTable.h"
 #include "ui/Twips.h"
@@ -42,6 +44,7 @@
 #include "ui/grid/ResultsGrid.h"
 #include "ui/widgets/ClickArea.h"
 #include "ui/widgets/FlexGrid.h"
+#include "ui/widgets/SliderValue.h"
 
 namespace orvanta {
 
@@ -75,6 +78,17 @@ QSlider* MakeSlider(QWidget* page, const QString& name, const QString& accessibl
     slider->setTickPosition(QSlider::TicksBelow);
     slider->setTickInterval(1);
     return slider;
+}
+
+QString SpinsText(int count) {
+    return count == 1 ? QStringLiteral("1 spin") : QStringLiteral("%1 spins").arg(QLocale().toString(count));
+}
+
+// What the status line keeps of a finished load or save: the failure as the message box
+// told it, or how many spins went which way.
+QString TransferNote(const TransferOutcome& outcome, const char* done, int spins, const QString& path) {
+    return outcome.ok ? QString::fromLatin1(done).arg(SpinsText(spins), QFileInfo(path).fileName())
+                      : outcome.message;
 }
 
 }  // namespace
@@ -202,14 +216,17 @@ void MainWindow::CreateMainPage() {
     TabControl::Place(remove, 3480, 5880, 1575, 375);
     SetTabIndex(remove, 2);
 
-    auto* messages = Named(new QPlainTextEdit(main), "txtMessages", "Messages");
-    messages->setTabChangesFocus(true);
-    TabControl::Place(messages, 240, 6600, 4815, 1215);
-    SetTabIndex(messages, 46);
+    statusLine_ = new StatusLine([this] { return model_.SpinCount(); }, main);
+    TabControl::Place(statusLine_, kMessagesBox);
+    SetTabIndex(statusLine_, 46);
+    connect(this, &MainWindow::historyChanged, statusLine_, &StatusLine::CountChanged);
 
     categoryBox_ = Named(new QComboBox(main), "cboPastResults", "Analysis category");
     categoryBox_->setEditable(true);
     categoryBox_->setInsertPolicy(QComboBox::NoInsert);
+    // The category is the exact text typed: no completion while typing, and without a
+    // completer leaving the box matches the list case-sensitively, changing nothing.
+    categoryBox_->setCompleter(nullptr);
     categoryBox_->setEditText("Color");
     TabControl::Place(categoryBox_, 5400, 720, 1575, 315);
     SetTabIndex(categoryBox_, 6);
@@ -223,9 +240,11 @@ void MainWindow::CreateMainPage() {
     runLengthSlider_ = MakeSlider(main, "sldLength", "Run length", 1, 20, 5);
     TabControl::Place(runLengthSlider_, 5400, 6225, 1530, 330);
     SetTabIndex(runLengthSlider_, 3);
+    ShowSliderValue(runLengthSlider_, runLengthSlider_->accessibleName());
     depthSlider_ = MakeSlider(main, "sldDepth", "Recursion depth", 0, 15, 0);
     TabControl::Place(depthSlider_, 5415, 6930, 1530, 330);
     SetTabIndex(depthSlider_, 4);
+    ShowSliderValue(depthSlider_, depthSlider_->accessibleName());
 
     auto* calculate = Named(new QPushButton("Calculate", main), "cmdPastResultsCalc", "Calculate");
     TabControl::Place(calculate, 5400, 7440, 1575, 375);
@@ -327,6 +346,44 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+// Fitted before the first show creates the native window, so that the window manager
+// places the window's frame, title bar included, inside the screen.
+void MainWindow::setVisible(bool visible) {
+    if (visible && !fittedOnScreen_) {
+        fittedOnScreen_ = true;
+        FitOnScreen();
+    }
+    QMainWindow::setVisible(visible);
+}
+
+// On a screen too small for the window (a high scale factor on a small screen) the window
+// would open partly off the screen, its menu out of reach. There the pages go into a
+// scroll area and the window into the screen's free area, so every control can still be
+// reached. Wherever the window fits, it stays exactly as laid out.
+void MainWindow::FitOnScreen() {
+    const QRect available = screen()->availableGeometry();
+    // The frame is not known before the window manager has framed the window; allow
+    // for a title bar and a border on each side.
+    constexpr int kFrameBorder = 4;
+    const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    const QSize decoration(2 * kFrameBorder, titleBar + 2 * kFrameBorder);
+    const QSize full = sizeHint();
+    const QSize needed = full + decoration;
+    if (needed.width() <= available.width() && needed.height() <= available.height()) {
+        return;
+    }
+    auto* pages = new QScrollArea(this);
+    pages->setObjectName("pageScroller");
+    pages->setFrameShape(QFrame::NoFrame);
+    pages->setWidget(takeCentralWidget());
+    setCentralWidget(pages);
+    layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+    setMinimumSize(0, 0);
+    setMaximumSize(full);
+    resize((available.size() - decoration).boundedTo(full));
+    move(available.topLeft());
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     // Closing asks nothing; a load or save in progress stops at its next record.
     exiting_ = true;
@@ -352,32 +409,17 @@ void MainWindow::ApplyTabOrder() {
     }
 }
 
-QString MainWindow::FileDialogFolder() const {
-    // An installed copy's folder is not writable; the user's files then live at home.
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    return QFileInfo(programFolder).isWritable() ? programFolder : QDir::homePath();
-}
-
 void MainWindow::LoadResultsFile() {
-    QFileDialog dialog(this, "Open");
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter("*.dat");
-    dialog.setDefaultSuffix("dat");
-    dialog.setDirectory(FileDialogFolder());
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
-        LoadResultsFileFrom(dialog.selectedFiles().constFirst());
+    const QString path = fileDialog_.Choose(this, QFileDialog::AcceptOpen);
+    if (!path.isEmpty()) {
+        LoadResultsFileFrom(path);
     }
 }
 
 void MainWindow::SaveResultsFile() {
-    QFileDialog dialog(this, "Save");
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter("*.dat");
-    dialog.setDefaultSuffix("dat");
-    dialog.setDirectory(FileDialogFolder());
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
-        SaveResultsFileTo(dialog.selectedFiles().constFirst());
+    const QString path = fileDialog_.Choose(this, QFileDialog::AcceptSave);
+    if (!path.isEmpty()) {
+        SaveResultsFileTo(path);
     }
 }
 
@@ -387,6 +429,7 @@ bool MainWindow::LoadResultsFileFrom(const QString& path) {
                                 [this] { return exiting_; }};
         const TransferOutcome outcome = orvanta::LoadResultsFile(path, target);
         emit historyChanged();
+        statusLine_->Post(TransferNote(outcome, "Loaded %1 from \"%2\".", model_.SpinCount(), path));
         if (!outcome.ok) {
             ShowFailure(outcome.message);
         }
@@ -396,7 +439,9 @@ bool MainWindow::LoadResultsFileFrom(const QString& path) {
 
 bool MainWindow::SaveResultsFileTo(const QString& path) {
     return RunFileCommand([&] {
+        const int spins = model_.SpinCount();  // clicks during the save are not part of it
         const TransferOutcome outcome = orvanta::SaveResultsFile(path, model_, [this] { return exiting_; });
+        statusLine_->Post(TransferNote(outcome, "Saved %1 to \"%2\".", spins, path));
         if (!outcome.ok) {
             ShowFailure(outcome.message);
         }
@@ -454,6 +499,10 @@ void MainWindow::CalcPastResults() {
         SearchPastResults(model_, categoryBox_->currentText().toStdString(), runLength, recursionDepth));
     searchGrids_->UpdateSearch1();
     searchGrids_->UpdateSearch2();
+    if (const std::string note = UnknownCategoryNote(categoryBox_->currentText().toStdString());
+        !note.empty()) {
+        statusLine_->Post(FromStd(note));
+    }
 }
 
 }  // namespace orvanta

@@ -12,6 +12,8 @@
 #include "core/model/NumberTable.h"
 #include "core/model/SpinModel.h"
 
+#include "ui/files/ResultsFileDialog.h"
+
 class QComboBox;
 class QLabel;
 class QSlider;
@@ -23,6 +25,7 @@ class CalculatorPanel;
 class ResultsGrid;
 class SearchGrids;
 class StatChart;
+class StatusLine;
 class TabControl;
 
 // The pages of SSTab1, left to right.
@@ -72,6 +75,9 @@ public:
     const CalculatorPanel& calculatorPanel() const { return *calculatorPanel_; }
 
     QWidget* page(TabPage page) const;
+    StatusLine* statusLine() const { return statusLine_; }
+
+    void setVisible(bool visible) override;
 
     // Shows the theme that the theme slider holds.
     void ApplyTheme();
@@ -96,7 +102,7 @@ private:
     void ArrangeTableNameLabels();
     void LoadResultsFile();
     void SaveResultsFile();
-    QString FileDialogFolder() const;
+    void FitOnScreen();
     void ShowFailure(const QString& message);
     // Runs one file command unless another is running; false when refused.
     bool RunFileCommand(const std::function<bool()>& command);
@@ -118,10 +124,13 @@ private:
     std::array<QLabel*, 9> tableNameLabels_{};
     QTextBrowser* helpView_ = nullptr;
     CalculatorPanel* calculatorPanel_ = nullptr;
+    StatusLine* statusLine_ = nullptr;
+    ResultsFileDialog fileDialog_;
     std::vector<StatChart*> charts_;  // instance 0 of every kind, then instance 1
     std::vector<std::pair<int, QWidget*>> tabOrder_;
     bool fileCommandRunning_ = false;
     bool exiting_ = false;
+    bool fittedOnScreen_ = false;
 };
 
 }  // namespace orvanta

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -32,6 +33,12 @@ protected:
         T* widget = window_.findChild<T*>(name);
         EXPECT_NE(widget, nullptr) << name.toStdString();
         return widget;
+    }
+    // Shown and active, so that keys and focus behave as on a desktop.
+    void ShowActive() {
+        window_.show();
+        QApplication::setActiveWindow(&window_);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
     }
     void Spin(std::initializer_list<int> spins) {
         for (int n : spins) {

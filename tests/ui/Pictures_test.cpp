@@ -12,6 +12,8 @@
 #include "ui/LayoutTables.h"
 #include "ui/Twips.h"
 
+#include "support/TableMarks.h"
+
 namespace orvanta {
 namespace {
 
@@ -113,7 +115,85 @@ TEST_P(TableArtTest, EveryNumberIsPaintedUnderItsClickArea) {
     }
 }
 
+// Wherever a number's box is painted, a click records that number: the box lies inside
+// its click area (with its outline) and clear of the theme caption and its white outline.
+TEST(TableLayout, EveryNumberBoxLiesInsideItsClickAreaBelowTheCaption) {
+    const QRectF caption = QRectF(testing::InTablePicture(kTableNameBox)).adjusted(-1, -1, 1, 1);
+    for (int n = 0; n < static_cast<int>(kTableNumBoxes.size()); ++n) {
+        const QRectF outlined = testing::MarkBox(n).adjusted(-0.5, -0.5, 0.5, 0.5);
+        EXPECT_TRUE(QRectF(testing::InTablePicture(kTableNumBoxes[std::size_t(n)])).contains(outlined)) << n;
+        EXPECT_FALSE(outlined.intersects(caption)) << n;
+    }
+}
+
+// Every picture paints each box where the layout puts it. Walking pixel by pixel from
+// outside the box in across the middle of each side, the sharpest change of colour (the
+// box's rim) lies within two pixels of the side, in every style and at both densities.
+TEST_P(TableArtTest, EveryNumberBoxIsPaintedWhereTheLayoutPutsIt) {
+    const int style = GetParam();
+    for (const int ratio : {1, 2}) {
+        const QImage picture = PictureResource(QStringLiteral("table%1").arg(style), ratio).toImage();
+        // The pixel whose centre lies t picture pixels inward from a side.
+        const auto at = [&](QPointF side, QPointF inward, double t) {
+            const QPointF p = (side + inward * t) * ratio;
+            return picture.pixel(int(std::floor(p.x())), int(std::floor(p.y())));
+        };
+        for (int n = 0; n < static_cast<int>(kTableNumBoxes.size()); ++n) {
+            const QRectF box = testing::MarkBox(n);
+            const QPointF c = box.center();
+            const std::pair<QPointF, QPointF> sides[] = {
+                {{box.left(), c.y()}, {1, 0}},
+                {{box.right(), c.y()}, {-1, 0}},
+                {{c.x(), box.top()}, {0, 1}},
+                {{c.x(), box.bottom()}, {0, -1}},
+            };
+            for (const auto& [side, inward] : sides) {
+                double sharpest = 0;
+                double where = 0;
+                // From 3 pixels outside (short of the cell's own border) to 2.5 inside
+                // (short of the figure).
+                for (int j = -3 * ratio; j < 5 * ratio / 2; ++j) {
+                    const double t = (j + 0.5) / ratio;
+                    const double change = Distance(at(side, inward, t), at(side, inward, t + 1.0 / ratio));
+                    if (change > sharpest) {
+                        sharpest = change;
+                        where = (j + 1.0) / ratio;
+                    }
+                }
+                EXPECT_LE(std::abs(where), 2.0) << "table " << style << " at " << ratio << "x, number " << n
+                                                << ", side at " << side.x() << "," << side.y();
+            }
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryStyle, TableArtTest, ::testing::Range(1, kTablePictureCount + 1));
+
+// The places of the controls are filled in each background. The sliders do not cover
+// their boxes, so there the fill shows, and it must not be a placeholder's lime green.
+class BackgroundArtTest : public ::testing::TestWithParam<int> {};
+
+TEST_P(BackgroundArtTest, NoPlaceholderGreenShowsAroundTheSliders) {
+    const QRect origin = TwipsRect(kBackgroundBox.left, kBackgroundBox.top, 0, 0);
+    for (qreal ratio : {1.0, 2.0}) {
+        const QImage picture =
+            PictureResource(QStringLiteral("background%1").arg(GetParam()), ratio).toImage();
+        for (const TwipsBox& box : {kRunLengthSliderBox, kDepthSliderBox}) {
+            const QRect place =
+                TwipsRect(box.left, box.top, box.width, box.height).translated(-origin.topLeft());
+            int lime = 0;
+            for (int y = int(place.top() * ratio); y < int((place.bottom() + 1) * ratio); ++y) {
+                for (int x = int(place.left() * ratio); x < int((place.right() + 1) * ratio); ++x) {
+                    const QRgb p = picture.pixel(x, y);
+                    lime += qGreen(p) > 200 && qRed(p) < 100 && qBlue(p) < 100 ? 1 : 0;
+                }
+            }
+            EXPECT_EQ(lime, 0) << "background " << GetParam() << " at " << ratio << "x";
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryStyle, BackgroundArtTest, ::testing::Range(1, kBackgroundPictureCount + 1));
 
 }  // namespace
 }  // namespace orvanta

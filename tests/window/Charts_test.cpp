@@ -52,11 +52,22 @@ TEST_F(ChartsTest, EachChartStandsOnItsPage) {
     EXPECT_EQ(chart(ChartKind::Row, 0)->geometry(), QRect(16, 328 - 20, 381, 199));
 }
 
-TEST_F(ChartsTest, PlaceholdersUntilTheFirstSpin) {
+// The placeholders are marked as a sample, on the chart and to a screen reader, until
+// the first spin brings real counts.
+TEST_F(ChartsTest, PlaceholdersAreASampleUntilTheFirstSpin) {
     for (ChartKind kind : kChartKinds) {
         for (int index : {0, 1}) {
             EXPECT_EQ(chart(kind, index)->model(), PlaceholderChartModel(kind)) << InfoOf(kind).ArrayName;
             EXPECT_EQ(chart(kind, index)->chartType(), StatChart::kBarType);
+            EXPECT_TRUE(chart(kind, index)->isSample());
+            EXPECT_EQ(chart(kind, index)->accessibleDescription(), "Bar view, Sample \u2014 no spins yet");
+        }
+    }
+    Click(17);
+    for (ChartKind kind : kChartKinds) {
+        for (int index : {0, 1}) {
+            EXPECT_FALSE(chart(kind, index)->isSample());
+            EXPECT_EQ(chart(kind, index)->accessibleDescription(), "Bar view");
         }
     }
 }

@@ -43,14 +43,7 @@ QString ControlName(QWidget* widget) {
     return widget != nullptr ? widget->objectName() : QString();
 }
 
-class DesktopTest : public testing::WindowTest {
-protected:
-    void ShowActive() {
-        window_.show();
-        QApplication::setActiveWindow(&window_);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
-    }
-};
+class DesktopTest : public testing::WindowTest {};
 
 struct ShortcutCase {
     const char* action;

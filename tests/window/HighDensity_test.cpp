@@ -14,12 +14,15 @@
 #include "ui/MainWindow.h"
 #include "ui/Twips.h"
 
+#include "support/TableMarks.h"
 #include "support/WindowFixture.h"
 
-// This whole program runs as on a screen of twice the usual density: the factor has to
-// be in place before the application object exists, which static initialisation is.
+// This whole program runs as on a 1920 x 1200 screen of twice the usual density, which
+// the window fits: the factor and the screen have to be in place before the application
+// object exists, which static initialisation is.
 static const bool kDoubleDensity = [] {
     qputenv("QT_SCALE_FACTOR", "2");
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" ORVANTA_SCREENS_DIR "/wide.json");
     return true;
 }();
 
@@ -81,13 +84,19 @@ TEST_F(HighDensityTest, TableIsDrawnPixelForPixel) {
 }
 
 // Clicks go through the window as the screen delivers them, at logical positions the
-// scaled window has to hit-test: each lands on its own number.
-TEST_F(HighDensityTest, ClickInTheMiddleOfEveryNumberRecordsIt) {
+// scaled window has to hit-test: a click anywhere on a number's painted box, up to its
+// edges, records that number.
+TEST_F(HighDensityTest, ClickOnEveryNumberUpToItsEdgesRecordsIt) {
+    const QWidget* table = window_.findChild<QWidget*>("imgTable");
     for (int n = kLowestNumber; n <= kHighestNumber; ++n) {
-        const QPoint centre = area(n)->mapTo(&window_, area(n)->rect().center());
-        QTest::mouseClick(window_.windowHandle(), Qt::LeftButton, {}, centre);
-        ASSERT_EQ(window_.model().SpinCount(), n + 1);
-        EXPECT_EQ(window_.model().SlotText(n + 1), n < 10 ? std::to_string(n) + " " : std::to_string(n));
+        for (const QPointF& point : testing::MarkEdgePoints(n, 0.5)) {
+            const QPoint at = table->mapTo(&window_, point.toPoint());
+            const int before = window_.model().SpinCount();
+            QTest::mouseClick(window_.windowHandle(), Qt::LeftButton, {}, at);
+            ASSERT_EQ(window_.model().SpinCount(), before + 1)
+                << n << " at " << point.x() << "," << point.y();
+            EXPECT_EQ(int(window_.model().Spins().back()), n);
+        }
     }
 }
 

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,6 +15,7 @@
 #include <unistd.h>
 
 #include "ui/MainWindow.h"
+#include "ui/StatusLine.h"
 #include "ui/charts/StatChart.h"
 
 #include "support/GridReading.h"
@@ -170,6 +174,52 @@ TEST_F(ResultsFileTest, ClicksDuringALoadLandBetweenStoredSpins) {
     ASSERT_NE(at, spins.end());
     EXPECT_NE(at, spins.begin());
     EXPECT_NE(at, spins.end() - 1);
+}
+
+// The status line keeps what each load and save did, with its spin count, and the
+// failures the message box told; above them it counts the spins.
+TEST_F(ResultsFileTest, LoadsAndSavesReportToTheStatusLine) {
+    Spin({7, 17, 0});
+    ASSERT_TRUE(window_.SaveResultsFileTo(Path("three.dat")));
+    Spin({1});
+    ASSERT_TRUE(window_.LoadResultsFileFrom(Path("three.dat")));
+    EXPECT_FALSE(window_.LoadResultsFileFrom(Path("missing.dat")));
+    const std::string failure = TakeMessage();
+    const QStringList& messages = window_.statusLine()->messages();
+    ASSERT_EQ(messages.size(), 3);
+    EXPECT_EQ(messages[0].toStdString(), failure);
+    EXPECT_EQ(messages[1], "Loaded 3 spins from \"three.dat\".");
+    EXPECT_EQ(messages[2], "Saved 3 spins to \"three.dat\".");
+    EXPECT_TRUE(window_.statusLine()->toPlainText().startsWith("Spins recorded: 3\n"));
+}
+
+// A dialog starts in the folder last chosen in this run, the first one in the program's
+// folder; the pattern in the name box is never taken for a file's name, and a name typed
+// without an extension gets ".dat".
+TEST_F(ResultsFileTest, FileDialogsStartInTheFolderLastChosen) {
+    window_.show();
+    const auto answer = [this](const QString& expectedFolder, const QString& typed) {
+        QTimer::singleShot(50, &window_, [=] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(dialog->directory().absolutePath(), expectedFolder);
+            auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+            QTest::keyClick(name, Qt::Key_Return);
+            EXPECT_TRUE(dialog->isVisible()) << "accepted " << name->text().toStdString();
+            name->setText(typed);
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+    };
+    Spin({7, 17});
+    answer(QCoreApplication::applicationDirPath(), Path("kept"));
+    window_.findChild<QAction*>("mnu_Save")->trigger();
+    EXPECT_EQ(Read(Path("kept.dat")), QByteArray("7 \r\n17\r\n"));
+    EXPECT_FALSE(QFile::exists(QCoreApplication::applicationDirPath() + "/*.dat"));
+
+    Spin({3});
+    answer(QDir(folder_.path()).absolutePath(), "kept.dat");
+    window_.findChild<QAction*>("mnu_Open")->trigger();
+    EXPECT_EQ(Spins(), (std::vector<int>{7, 17}));
 }
 
 }  // namespace

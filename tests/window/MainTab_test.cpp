@@ -1,21 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
 #include <QTableView>
 #include <QTest>
+#include <QToolTip>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
 #include "ui/LayoutTables.h"
 #include "ui/MainWindow.h"
+#include "ui/StatusLine.h"
 #include "ui/Twips.h"
 
 #include "support/GridReading.h"
+#include "support/TableMarks.h"
 #include "support/WindowFixture.h"
 
 namespace orvanta {
@@ -109,6 +115,22 @@ TEST_F(MainTabTest, ScrollBarWalksBackThroughOlderSpins) {
     Click(0);
     EXPECT_EQ(scroll->value(), 7);
     EXPECT_EQ(CellText(grid(), 1, 0), "20");
+}
+
+// Wherever a number's box is painted, up to its edges, a click lands on that number's
+// area: nothing else, not the theme caption, lies above it.
+TEST_F(MainTabTest, EveryNumberIsClickableToTheEdgesOfItsBox) {
+    window_.show();
+    QWidget* table = find("imgTable");
+    for (int n = 0; n <= 36; ++n) {
+        for (const QPointF& point : testing::MarkEdgePoints(n, 0.5)) {
+            const QPoint onPage = table->mapTo(window_.page(TabPage::Main), point.toPoint());
+            const QWidget* hit = window_.page(TabPage::Main)->childAt(onPage);
+            ASSERT_NE(hit, nullptr) << n;
+            EXPECT_EQ(hit->objectName(), QString("TableNum_%1").arg(n)) << point.x() << "," << point.y();
+        }
+        EXPECT_EQ(find(QString("TableNum_%1").arg(n))->accessibleName(), QString("Number %1").arg(n));
+    }
 }
 
 TEST_F(MainTabTest, WhereEightAndNineOverlapTheClickLandsOnEight) {
@@ -209,7 +231,7 @@ TEST_F(MainTabTest, TabOrderFollowsTheLayout) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
     find("cmdInsertResult")->setFocus();
     QStringList visited;
-    for (int i = 0; i < 12; ++i) {
+    for (int i = 0; i < 15; ++i) {
         QWidget* focus = QApplication::focusWidget();
         // A combo box takes focus through its edit field.
         while (focus != nullptr && focus->objectName().isEmpty()) {
@@ -220,7 +242,131 @@ TEST_F(MainTabTest, TabOrderFollowsTheLayout) {
     }
     EXPECT_EQ(visited.join(' ').toStdString(),
               "cmdInsertResult cmdRemoveItem sldLength sldDepth cmdPastResultsCalc cboPastResults FlexGrid1 "
-              "SearchGrid1 SearchGrid2 txtMessages SSTab1 cmdInsertResult");
+              "SearchGrid1 SearchGrid2 ScrollMain ScrollS1 ScrollS2 txtMessages SSTab1 cmdInsertResult");
+}
+
+struct ScrollCase {
+    const char* grid;
+    const char* bar;
+    int page;  // rows a page key moves
+};
+
+void PrintTo(const ScrollCase& c, std::ostream* out) {
+    *out << c.grid;
+}
+
+// A grid's own scroll bars are off; its bar beside it takes the wheel and the keys.
+class GridScrollTest : public MainTabTest, public ::testing::WithParamInterface<ScrollCase> {
+protected:
+    void SetUp() override {
+        // Sixty zeros each followed by a 5: long lists in both search grids.
+        for (int i = 0; i < 60; ++i) {
+            Spin({0, 5});
+        }
+        Spin({0});
+        Calculate("Number", 1, 1);
+    }
+    QScrollBar* bar() const { return find<QScrollBar>(GetParam().bar); }
+    void Wheel(QWidget* grid, int notches) {
+        const QPoint middle = grid->rect().center();
+        QWheelEvent wheel(middle, grid->mapToGlobal(middle), {}, {0, 120 * notches}, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(static_cast<QAbstractScrollArea*>(grid)->viewport(), &wheel);
+    }
+    int Key(QWidget* target, Qt::Key key) {
+        QTest::keyClick(target, key);
+        return bar()->value();
+    }
+};
+
+TEST_P(GridScrollTest, WheelAndKeysMoveTheGridsScrollBar) {
+    ShowActive();
+    auto* grid = find<QTableView>(GetParam().grid);
+    const int page = GetParam().page;
+    ASSERT_GT(bar()->maximum(), 2 * page);
+
+    Wheel(grid, -1);  // down: older entries
+    EXPECT_EQ(bar()->value(), QApplication::wheelScrollLines());
+    Wheel(grid, 1);
+    EXPECT_EQ(bar()->value(), 0);
+
+    grid->setFocus();
+    EXPECT_EQ(Key(grid, Qt::Key_Down), 1);
+    EXPECT_EQ(Key(grid, Qt::Key_PageDown), 1 + page);
+    EXPECT_EQ(Key(grid, Qt::Key_Up), page);
+    EXPECT_EQ(Key(grid, Qt::Key_End), bar()->maximum());
+    EXPECT_EQ(Key(grid, Qt::Key_PageUp), bar()->maximum() - page);
+    EXPECT_EQ(Key(grid, Qt::Key_Home), 0);
+
+    // The bar itself is reached by Tab and answers the same keys.
+    bar()->setFocus();
+    EXPECT_TRUE(bar()->hasFocus());
+    EXPECT_EQ(Key(bar(), Qt::Key_PageDown), page);
+    EXPECT_EQ(Key(bar(), Qt::Key_Down), page + 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Grids, GridScrollTest,
+                         ::testing::Values(ScrollCase{"FlexGrid1", "ScrollMain", 19},
+                                           ScrollCase{"SearchGrid1", "ScrollS1", 18},
+                                           ScrollCase{"SearchGrid2", "ScrollS2", 18}),
+                         [](const auto& info) { return std::string(info.param.grid); });
+
+// A slider shows no number of its own: it tells its value on hover, while it is moved,
+// and to a screen reader, and stays where the layout puts it.
+TEST_F(MainTabTest, SlidersTellTheirValue) {
+    ShowActive();
+    for (const auto& [name, caption] :
+         {std::pair("sldLength", "Run length"), std::pair("sldDepth", "Recursion depth")}) {
+        auto* slider = find<QSlider>(name);
+        const QRect place = slider->geometry();
+        const auto text = [caption = QString(caption)](int value) {
+            return QString("%1: %2").arg(caption).arg(value);
+        };
+        EXPECT_EQ(slider->toolTip(), text(slider->value()));
+
+        slider->setSliderDown(true);
+        slider->setSliderPosition(7);  // a drag
+        EXPECT_TRUE(QToolTip::isVisible()) << name;
+        EXPECT_EQ(QToolTip::text(), text(7));
+        slider->setSliderDown(false);
+
+        slider->setFocus();
+        QTest::keyClick(slider, Qt::Key_Right);
+        EXPECT_EQ(QToolTip::text(), text(8));
+        EXPECT_EQ(slider->toolTip(), text(8));
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(slider);
+        EXPECT_EQ(spoken->valueInterface()->currentValue().toInt(), 8);
+        EXPECT_EQ(spoken->text(QAccessible::Description), text(8));
+        EXPECT_EQ(slider->geometry(), place);
+        QToolTip::hideText();
+    }
+}
+
+// The category is the text exactly as typed: nothing completes it while typing or
+// corrects it on leaving the box, and a text that names no category still runs, the
+// Messages box saying why the lists hold blanks.
+TEST_F(MainTabTest, TypedCategoryReachesTheAnalysisAsTyped) {
+    ShowActive();
+    ClickAll({1, 2, 1, 2, 1, 2});
+    auto* category = find<QComboBox>("cboPastResults");
+    category->setFocus();
+    category->lineEdit()->selectAll();
+    QTest::keyClicks(category->lineEdit(), "col");
+    EXPECT_EQ(category->currentText(), "col");
+    QTest::keyClicks(category->lineEdit(), "or");
+    QTest::keyClick(category->lineEdit(), Qt::Key_Tab);
+    EXPECT_FALSE(category->hasFocus());
+    EXPECT_EQ(category->currentText(), "color");
+
+    find<QSlider>("sldLength")->setValue(1);
+    QTest::mouseClick(find<QPushButton>("cmdPastResultsCalc"), Qt::LeftButton);
+    EXPECT_EQ(Shown(1, 6), (Texts{"  ", "  ", "  ", "  ", "  ", ""}));
+    EXPECT_EQ(window_.statusLine()->messages().value(0),
+              "'color' is not a category: every run matched, no code was collected");
+
+    Calculate("Color", 1, 0);
+    EXPECT_EQ(Shown(1, 2), (Texts{"R ", "R "}));
+    EXPECT_EQ(window_.statusLine()->messages().size(), 1);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -113,6 +114,8 @@ TEST_F(MainWindowTest, AddResultRecordsThroughTheModel) {
 }
 
 // Cancelling the open or save dialog ends the command with nothing changed.
+// Both dialogs start with the results-file pattern in their name box, so the list shows
+// the results files of the folder.
 TEST_F(MainWindowTest, CancellingAFileDialogChangesNothing) {
     window_.show();
     window_.AddResult(5);
@@ -122,7 +125,11 @@ TEST_F(MainWindowTest, CancellingAFileDialogChangesNothing) {
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             ASSERT_NE(dialog, nullptr);
             title = dialog->windowTitle();
-            EXPECT_EQ(dialog->nameFilters(), QStringList("*.dat"));
+            const auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+            ASSERT_NE(name, nullptr);
+            EXPECT_EQ(name->text(), "*.dat");
+            EXPECT_EQ(dialog->nameFilters(), QStringList({"Results files (*.dat)", "All files (*)"}));
+            EXPECT_EQ(dialog->selectedNameFilter(), "Results files (*.dat)");
             EXPECT_EQ(dialog->defaultSuffix(), "dat");
             dialog->reject();
         });

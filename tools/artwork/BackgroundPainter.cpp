@@ -114,7 +114,8 @@ void PaintPlain(QPainter& p, const QRectF& picture) {
     for (const SliderCaption& slider : SliderCaptions()) {
         frame(slider.frame, slider.plainCaption);
     }
-    FillPlaces(p, QColor(0, 255, 0), Qt::transparent);
+    // The controls stand on the window's own grey, as in a dialog of that look.
+    FillPlaces(p, QColor(192, 192, 192), Qt::transparent);
 }
 
 // 2: soft grey, raised rounded panels with embossed captions.
@@ -258,7 +259,9 @@ void PaintNeon(QPainter& p, const QRectF& picture) {
         caption(QRectF(slider.frame.left() + 6, slider.frame.top() - 4, slider.frame.width(), 15),
                 slider.shortCaption);
     }
-    FillPlaces(p, QColor(0, 255, 0), Qt::transparent);
+    // Lit panels: the sliders, which do not cover their places, stand on a pale glow
+    // that their dark ticks read against.
+    FillPlaces(p, QColor(226, 228, 252), QColor(90, 170, 255));
 }
 
 QColor DarkWood(double x, double y) {
@@ -310,7 +313,8 @@ void PaintWood(QPainter& p, const QRectF& picture) {
         plate(QRectF(slider.frame.left() + 6, slider.frame.top() - 6, slider.frame.width(), 15),
               slider.shortCaption);
     }
-    FillPlaces(p, QColor(0, 255, 0), Qt::transparent);
+    // Inlaid maple: a light wood the sliders' ticks read against.
+    FillPlaces(p, QColor(236, 222, 194), QColor(70, 45, 15));
 }
 
 }  // namespace

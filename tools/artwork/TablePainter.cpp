@@ -16,11 +16,11 @@ namespace orvanta::art {
 
 namespace {
 
-// The betting layout in picture pixels. Every edge sits in the gap between two
-// neighbouring click areas, so each number and outside box lies under its own area.
-constexpr std::array<double, 4> kColumnEdges = {101.5, 160.5, 218.0, 275.0};
-constexpr double kFirstRowEdge = 44.5;
-constexpr double kRowPitch = 33.0;  // 495 twips
+// The betting layout in picture pixels, on the number cells that the layout tables
+// share with the window, so each number and outside box lies under its own area.
+constexpr const std::array<double, 4>& kColumnEdges = kTableColumnEdges;
+constexpr double kFirstRowEdge = kTableFirstRowEdge;
+constexpr double kRowPitch = kTableRowPitch;
 constexpr int kRows = 12;
 constexpr double kOutsideLeft = 26.0;
 constexpr double kDozenLeft = 64.5;
@@ -59,9 +59,9 @@ QPainterPath House() {
     return path;
 }
 
-QRectF ZeroMarkBox() {
-    const QRectF area = InPicture(kTableNumBoxes[0], kTablePictureBox);
-    return QRectF(0, 0, 44, 20).translated(area.center() - QPointF(22, 9.5));
+QRectF MarkBox(int n) {
+    const PictureRect box = NumberMarkBox(n);
+    return {box.left, box.top, box.width, box.height};
 }
 
 QPainterPath Diamond(const QPointF& centre, double halfWidth, double halfHeight) {
@@ -135,11 +135,11 @@ QImage RenderTable(int index, qreal scale) {
         const QRectF slot(QPointF(kColumnEdges[column], RowEdge(row)),
                           QPointF(kColumnEdges[column + 1], RowEdge(row + 1)));
         style->Cell(p, slot);
-        ovals[std::size_t(n)] = QRectF(0, 0, 40, 23).translated(slot.center() - QPointF(20, 11.5));
+        ovals[std::size_t(n)] = MarkBox(n);
     }
 
     QPainterPath zero;
-    zero.addRoundedRect(ZeroMarkBox(), 10, 10);
+    zero.addRoundedRect(MarkBox(0), 9, 9);
     style->Mark(p, zero, Token::Green);
     for (int n = 1; n <= kHighestNumber; ++n) {
         QPainterPath oval;
@@ -154,7 +154,7 @@ QImage RenderTable(int index, qreal scale) {
 
     style->Finish(p, picture);
 
-    style->Numeral(p, ZeroMarkBox(), "0", 16);
+    style->Numeral(p, MarkBox(0), "0", 16);
     for (int n = 1; n <= kHighestNumber; ++n) {
         style->Numeral(p, ovals[std::size_t(n)], QString::number(n), 15);
     }

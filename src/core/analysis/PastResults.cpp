@@ -116,4 +116,14 @@ PastResults SearchPastResults(const SpinModel& model, std::string_view categoryT
     return {ToTexts(first, alphabet), ToTexts(last, alphabet)};
 }
 
+std::string UnknownCategoryNote(std::string_view categoryText) {
+    if (FindCategory(categoryText) != nullptr) {
+        return {};
+    }
+    std::string note = "'";
+    note += categoryText;
+    note += "' is not a category: every run matched, no code was collected";
+    return note;
+}
+
 }  // namespace orvanta

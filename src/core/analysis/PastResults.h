@@ -25,4 +25,8 @@ struct PastResults {
 PastResults SearchPastResults(const SpinModel& model, std::string_view categoryText, int runLength,
                               int recursionDepth);
 
+// Why the lists of a run look as they do when its category text names no category
+// (they hold blank entries only); "" for a text that names one.
+std::string UnknownCategoryNote(std::string_view categoryText);
+
 }  // namespace orvanta

@@ -12,6 +12,7 @@
 #include "ui/QtConvert.h"
 #include "ui/TabControl.h"
 #include "ui/widgets/FlexGrid.h"
+#include "ui/widgets/GridScrollBar.h"
 
 namespace orvanta {
 
@@ -38,13 +39,10 @@ SearchGrids::Pane SearchGrids::MakePane(QWidget* page, int index, int gridLeft, 
                                             : QStringLiteral("Recursive followers"));
     TabControl::Place(pane.grid, gridLeft, kTop, 495, 4740);
 
-    pane.scroll = new QScrollBar(Qt::Vertical, page);
+    pane.scroll = new GridScrollBar(kVisibleEntries, page);
     pane.scroll->setObjectName(QStringLiteral("ScrollS%1").arg(index));
     pane.scroll->setAccessibleName(QStringLiteral("Scroll %1").arg(pane.grid->accessibleName().toLower()));
-    pane.scroll->setRange(0, 0);
-    pane.scroll->setSingleStep(1);
-    pane.scroll->setPageStep(1);
-    pane.scroll->setTracking(true);
+    pane.grid->setScrollBar(pane.scroll);
     TabControl::Place(pane.scroll, scrollLeft, kTop, 255, 4735);
     return pane;
 }

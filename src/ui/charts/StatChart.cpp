@@ -37,6 +37,7 @@ constexpr int kLegendColumnGap = 8;
 constexpr int kChartMargin = 3;
 constexpr int kAxisLabelRoom = 12;  // tick mark and padding beside a tick label
 constexpr int kMinPlotWidth = 60;
+constexpr int kNotePadding = 3;
 
 // Vertical room one axis step needs so that its tick label never touches the next.
 constexpr int kPixelsPerAxisStep = 24;
@@ -159,14 +160,31 @@ void StatChart::ShowType(int type) {
         bars_->attachAxis(valueAxis_);
     }
     type_ = type;
-    setAccessibleDescription(type == kPieType ? QStringLiteral("Pie view") : QStringLiteral("Bar view"));
+    Describe();
     SyncSeries();
     viewport()->update();
 }
 
 void StatChart::UpdateFrom(const SpinTallies& tallies) {
     UpdateChartModel(model_, kind_, tallies);
+    if (sample_) {
+        sample_ = false;
+        Describe();
+        viewport()->update();
+    }
     MarkStale();
+}
+
+QString StatChart::SampleNote() {
+    return QStringLiteral("Sample \u2014 no spins yet");
+}
+
+void StatChart::Describe() {
+    QString description = type_ == kPieType ? QStringLiteral("Pie view") : QStringLiteral("Bar view");
+    if (sample_) {
+        description += QStringLiteral(", ") + SampleNote();
+    }
+    setAccessibleDescription(description);
 }
 
 void StatChart::ToggleChartType() {
@@ -307,7 +325,26 @@ void StatChart::drawForeground(QPainter* painter, const QRectF& rect) {
         painter->drawText(entry.adjusted(kLegendMarker + kLegendGap, 0, 0, 0),
                           Qt::AlignLeft | Qt::AlignVCenter, EntryText(p));
     }
+    if (sample_) {
+        DrawSampleNote(*painter);
+    }
     painter->restore();
+}
+
+// A label over the top of the plot, on a pale ground so that it reads over bars and slices.
+void StatChart::DrawSampleNote(QPainter& painter) const {
+    const QFontMetrics metrics(font_);
+    const QString note = SampleNote();
+    const QSizeF size(metrics.horizontalAdvance(note) + 2 * kNotePadding, metrics.height() + kNotePadding);
+    const QRectF plot = chart()->plotArea();
+    const qreal left = std::clamp(plot.center().x() - size.width() / 2, qreal(kChartMargin),
+                                  std::max(qreal(kChartMargin), legendRect_.left() - size.width()));
+    const QRectF box(QPointF(left, plot.top() + kChartMargin), size);
+    painter.setPen(QColor(96, 96, 96));
+    painter.setBrush(QColor(255, 255, 255, 220));
+    painter.drawRect(box);
+    painter.setPen(Qt::black);
+    painter.drawText(box, Qt::AlignCenter, note);
 }
 
 int StatChart::MaxAxisIntervals() const {

@@ -59,6 +59,11 @@ public:
     // Bar becomes pie; anything else becomes bar.
     void ToggleChartType();
 
+    // Until the first spin the chart shows the layout's placeholder values, marked as
+    // a sample so that nobody takes them for data.
+    bool isSample() const { return sample_; }
+    static QString SampleNote();
+
     // The legend entries as drawn, in point order: the shown series' labels.
     QStringList legendTexts() const;
     // Where the legend stands, in the chart's coordinates.
@@ -88,6 +93,8 @@ private:
     void SyncSeries();
     int MaxAxisIntervals() const;
     void LayOutLegend();
+    void Describe();
+    void DrawSampleNote(QPainter& painter) const;
     QString EntryText(std::size_t p) const;
     QColor EntryColor(std::size_t p) const;
 
@@ -95,6 +102,7 @@ private:
     int index_;
     int type_ = kBarType;
     ChartModel model_;
+    bool sample_ = true;
     bool stale_ = false;
     bool syncQueued_ = false;
     bool leftPressed_ = false;

@@ -13,6 +13,7 @@
 #include "ui/QtConvert.h"
 #include "ui/TabControl.h"
 #include "ui/widgets/FlexGrid.h"
+#include "ui/widgets/GridScrollBar.h"
 
 namespace orvanta {
 
@@ -20,23 +21,28 @@ namespace {
 
 constexpr int kColumnWidthsTwips[] = {500, 450, 450, 400, 400, 400, 430, 400, 400};
 
+int DigitCount(int number) {
+    int digits = 1;
+    for (; number >= 10; number /= 10) {
+        ++digits;
+    }
+    return digits;
+}
+
 }  // namespace
 
 ResultsGrid::ResultsGrid(const SpinModel& model, QWidget* page)
     : QObject(page),
       model_(model),
       grid_(new FlexGrid(kWindowRows + 1, kCategoryCount + 1, 1, 1, page)),
-      scroll_(new QScrollBar(Qt::Vertical, page)) {
+      scroll_(new GridScrollBar(kWindowRows, page)) {
     grid_->setObjectName("FlexGrid1");
     grid_->setAccessibleName("Results");
     TabControl::Place(grid_, 240, 720, 4575, 5055);
 
     scroll_->setObjectName("ScrollMain");
     scroll_->setAccessibleName("Scroll results");
-    scroll_->setRange(0, 0);
-    scroll_->setSingleStep(1);
-    scroll_->setPageStep(1);
-    scroll_->setTracking(true);
+    grid_->setScrollBar(scroll_);
     TabControl::Place(scroll_, 4800, 720, 255, 5050);
     connect(scroll_, &QScrollBar::valueChanged, this, &ResultsGrid::UpdateGridMain);
 
@@ -89,6 +95,19 @@ void ResultsGrid::UpdateGridMain() {
         }
     }
     grid_->EndUpdate();
+    FitPositionColumn(count);
+}
+
+// The position column is as wide as the layout makes it, and wider once positions
+// reach more digits than it holds (from 10,000 on); the grid has room to its right.
+// It fits the newest position, so its width stays put while the user scrolls.
+void ResultsGrid::FitPositionColumn(int newestPosition) {
+    const int digits = DigitCount(newestPosition);
+    if (digits == positionDigits_) {
+        return;
+    }
+    positionDigits_ = digits;
+    grid_->setColumnWidthFor(0, QString(digits, QLatin1Char('0')), kColumnWidthsTwips[0]);
 }
 
 void ResultsGrid::WriteRow(int row, int slot) {

@@ -37,6 +37,7 @@ public:
 
 private:
     void WriteRow(int row, int slot);
+    void FitPositionColumn(int newestPosition);
 
     // What a row shows of each number never changes, so it is worked out once.
     struct CellLook {
@@ -50,6 +51,7 @@ private:
     std::array<RowLook, kNumberCount> rowLooks_;
     FlexGrid* grid_;
     QScrollBar* scroll_;
+    int positionDigits_ = 0;
 };
 
 }  // namespace orvanta

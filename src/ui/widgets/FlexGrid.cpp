@@ -3,7 +3,13 @@
 #include "ui/widgets/FlexGrid.h"
 
 #include <QAbstractTableModel>
+#include <QApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionViewItem>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <array>
@@ -14,6 +20,7 @@
 #include <vector>
 
 #include "ui/Twips.h"
+#include "ui/widgets/GridScrollBar.h"
 
 namespace orvanta {
 
@@ -229,6 +236,17 @@ void FlexGrid::setColumnWidthTwips(int column, int twips) {
     setColumnWidth(column, TwipsToPixels(twips));
 }
 
+void FlexGrid::setColumnWidthFor(int column, const QString& text, int twips) {
+    // Measured as the view measures a cell of that text, with the grid line beside it.
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.features |= QStyleOptionViewItem::HasDisplay;
+    option.text = text;
+    const int needed = style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this).width() +
+                       (showGrid() ? 1 : 0);
+    setColumnWidth(column, std::max(TwipsToPixels(twips), needed));
+}
+
 void FlexGrid::setColumnAlignment(int column, Qt::Alignment alignment) {
     if (column >= 0 && column < columnCount()) {
         model_->setAlignment(column, alignment);
@@ -306,6 +324,24 @@ void FlexGrid::ClearAll() {
         }
     }
     EndUpdate();
+}
+
+void FlexGrid::wheelEvent(QWheelEvent* event) {
+    if (scrollBar_ == nullptr) {
+        QTableView::wheelEvent(event);
+        return;
+    }
+    QApplication::sendEvent(scrollBar_, event);
+    event->accept();
+}
+
+void FlexGrid::keyPressEvent(QKeyEvent* event) {
+    if (scrollBar_ == nullptr || !GridScrollBar::IsScrollKey(event->key())) {
+        QTableView::keyPressEvent(event);
+        return;
+    }
+    QApplication::sendEvent(scrollBar_, event);
+    event->accept();
 }
 
 void FlexGrid::BeginUpdate() {

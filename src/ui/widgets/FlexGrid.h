@@ -7,6 +7,8 @@
 
 #include <memory>
 
+class QScrollBar;
+
 namespace orvanta {
 
 class FlexGridModel;
@@ -25,6 +27,8 @@ public:
     int columnCount() const;
 
     void setColumnWidthTwips(int column, int twips);
+    // As wide as the text needs to show whole in the column, and never narrower than twips.
+    void setColumnWidthFor(int column, const QString& text, int twips);
     void setColumnAlignment(int column, Qt::Alignment alignment);
 
     void setCellText(int row, int column, const QString& text);
@@ -47,8 +51,17 @@ public:
     void BeginUpdate();
     void EndUpdate();
 
+    // A grid that shows a fixed window of rows is scrolled by the bar beside it: the
+    // wheel over the grid and the scrolling keys while it has the focus go to that bar.
+    void setScrollBar(QScrollBar* bar) { scrollBar_ = bar; }
+
+protected:
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     std::unique_ptr<FlexGridModel> model_;
+    QScrollBar* scrollBar_ = nullptr;
 };
 
 }  // namespace orvanta

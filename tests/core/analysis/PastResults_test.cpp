@@ -113,5 +113,16 @@ TEST(SearchPastResults, RunLengthBelowOneFindsNothing) {
     EXPECT_TRUE(SearchPastResults(model, "Number", -3, 2).List1.empty());
 }
 
+// The category is the exact text: a near miss is no category, and the user is told why.
+TEST(UnknownCategoryNote, NamesTheTextThatIsNoCategory) {
+    EXPECT_EQ(UnknownCategoryNote("Color"), "");
+    EXPECT_EQ(UnknownCategoryNote("n 6"), "");
+    EXPECT_EQ(UnknownCategoryNote("numbers"),
+              "'numbers' is not a category: every run matched, no code was collected");
+    EXPECT_EQ(UnknownCategoryNote("color"),
+              "'color' is not a category: every run matched, no code was collected");
+    EXPECT_EQ(UnknownCategoryNote(""), "'' is not a category: every run matched, no code was collected");
+}
+
 }  // namespace
 }  // namespace orvanta

@@ -110,6 +110,36 @@ TEST_F(ResultsGridTest, RangeFollowsLongHistoriesBeyondSixteenBits) {
     EXPECT_EQ(Positions(), Countdown(19, 1));
 }
 
+// Column 0 is as wide as the layout stores it until positions outgrow it, then as wide
+// as the longest position needs, within the grid's own width.
+TEST_F(ResultsGridTest, PositionsOfAnySizeShowWhole) {
+    grid_.SetColumnWidths();
+    FlexGrid* grid = grid_.grid();
+    // Public in the base view: what the column's texts need to show whole.
+    const QAbstractItemView* view = grid;
+    const int stored = grid->columnWidth(0);
+    int count = 0;
+    for (const int total : {999, 100000, 1000000}) {
+        for (; count < total; ++count) {
+            model_.AddResult(count % 37);
+        }
+        grid_.UpdateGridMain();
+        EXPECT_EQ(CellText(grid, 1, 0), std::to_string(total));
+        EXPECT_GE(grid->columnWidth(0), view->sizeHintForColumn(0)) << total;
+        EXPECT_GE(grid->columnWidth(0), stored);
+        int allColumns = 0;
+        for (int column = 0; column <= 8; ++column) {
+            allColumns += grid->columnWidth(column);
+        }
+        EXPECT_LE(allColumns, grid->width()) << total;
+        // Scrolling back to shorter positions leaves the width alone.
+        const int width = grid->columnWidth(0);
+        grid_.scrollBar()->setValue(grid_.scrollBar()->maximum());
+        EXPECT_EQ(grid->columnWidth(0), width);
+        grid_.scrollBar()->setValue(0);
+    }
+}
+
 TEST(FlexGrid, ABatchOfWritesIsReportedOnce) {
     FlexGrid grid(20, 9, 1, 1);
     int changes = 0;

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QFileDialog>
+#include <QString>
+
+class QWidget;
+
+namespace orvanta {
+
+// The Open and Save dialogs of results files. Each starts with "*.dat" in its name box,
+// so the list shows the results files of the folder; the filters are the results files
+// and all files, and a name typed without an extension gets ".dat". A dialog starts in
+// the folder last chosen in this run, else in the program's folder when it is
+// writable, else in the home folder (an installed copy's folder is not writable).
+class ResultsFileDialog {
+public:
+    static constexpr const char* kNamePattern = "*.dat";
+
+    // The file the user chose, or "" when the dialog was cancelled.
+    QString Choose(QWidget* parent, QFileDialog::AcceptMode mode);
+
+private:
+    QString StartFolder() const;
+
+    QString lastFolder_;
+};
+
+}  // namespace orvanta
