@@ -24,6 +24,7 @@ class ResultsGrid;
 class SearchGrids;
 class StatChart;
 class TabControl;
+class WheelBiasWindow;
 
 // The pages of SSTab1, left to right.
 enum class TabPage {
@@ -88,6 +89,9 @@ protected:
 
 private:
     void CreateMenu();
+    void CreateStatisticsMenu();
+    // Opens the wheel-bias window, or brings the open one to the front.
+    void ShowWheelBias();
     void CreateTabs();
     void CreateMainPage();
     void CreateTableAreas(QWidget* page);
@@ -118,7 +122,8 @@ private:
     std::array<QLabel*, 9> tableNameLabels_{};
     QTextBrowser* helpView_ = nullptr;
     CalculatorPanel* calculatorPanel_ = nullptr;
-    std::vector<StatChart*> charts_;  // instance 0 of every kind, then instance 1
+    WheelBiasWindow* wheelBias_ = nullptr;  // made when first asked for
+    std::vector<StatChart*> charts_;        // instance 0 of every kind, then instance 1
     std::vector<std::pair<int, QWidget*>> tabOrder_;
     bool fileCommandRunning_ = false;
     bool exiting_ = false;
