@@ -29,8 +29,17 @@ ArcSimulationRunner::~ArcSimulationRunner() {
     watcher_.waitForFinished();
 }
 
+bool ArcSimulationRunner::IsFor(std::int64_t spins, const std::vector<HottestArc>& arcs) const {
+    return spins == spins_ && SameArcs(arcs, arcs_) && (result_ || running());
+}
+
+std::optional<ArcSearchPValues> ArcSimulationRunner::ResultFor(std::int64_t spins,
+                                                               const std::vector<HottestArc>& arcs) const {
+    return IsFor(spins, arcs) ? result_ : std::nullopt;
+}
+
 void ArcSimulationRunner::Start(std::int64_t spins, const std::vector<HottestArc>& arcs) {
-    if (spins == spins_ && SameArcs(arcs, arcs_) && (result_ || running())) {
+    if (IsFor(spins, arcs)) {
         return;
     }
     Cancel();

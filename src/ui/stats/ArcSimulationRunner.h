@@ -27,8 +27,10 @@ public:
     void Cancel();
 
     bool running() const;
-    // The answer for the arcs last started, once it is there.
-    const std::optional<ArcSearchPValues>& result() const { return result_; }
+    // Whether the run last started, running or done, is for these spins and arcs.
+    bool IsFor(std::int64_t spins, const std::vector<HottestArc>& arcs) const;
+    // Its answer, once it is there and if it is for these.
+    std::optional<ArcSearchPValues> ResultFor(std::int64_t spins, const std::vector<HottestArc>& arcs) const;
 
 signals:
     void finished();

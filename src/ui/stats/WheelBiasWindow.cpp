@@ -67,6 +67,8 @@ WheelBiasWindow::WheelBiasWindow(const SpinModel& model, QWidget* parent)
     connect(&refreshTimer_, &QTimer::timeout, this, &WheelBiasWindow::Refresh);
     simulation_ = new ArcSimulationRunner(this);
     connect(simulation_, &ArcSimulationRunner::finished, this, &WheelBiasWindow::ShowSummary);
+    simulationTimer_.setSingleShot(true);
+    connect(&simulationTimer_, &QTimer::timeout, this, &WheelBiasWindow::StartSimulation);
 }
 
 WheelBiasWindow::~WheelBiasWindow() = default;
@@ -169,7 +171,7 @@ void WheelBiasWindow::CreateControls() {
 }
 
 bool WheelBiasWindow::simulationRunning() const {
-    return simulation_->running();
+    return simulationTimer_.isActive() || simulation_->running();
 }
 
 void WheelBiasWindow::HistoryChanged() {
@@ -192,6 +194,7 @@ void WheelBiasWindow::showEvent(QShowEvent* event) {
 void WheelBiasWindow::hideEvent(QHideEvent* event) {
     // Nobody looks at a closed window: stop its work and study afresh when it opens.
     refreshTimer_.stop();
+    simulationTimer_.stop();
     simulation_->Cancel();
     stale_ = true;
     QWidget::hideEvent(event);
@@ -208,15 +211,23 @@ void WheelBiasWindow::Refresh() {
                              static_cast<std::int64_t>(spins.size()));
     figures_->SetReport(report_);
     chart_->SetReport(report_);
-    simulation_->Start(report_.spins, report_.arcs);
+    if (!simulation_->IsFor(report_.spins, report_.arcs)) {
+        // What runs is for arcs no longer shown.
+        simulation_->Cancel();
+        simulationTimer_.start(kSimulationSettleMs);
+    }
     spanLabel_->setText(FromStd(spanText_));
     ShowSummary();
     stale_ = false;
     sinceRefresh_.start();
 }
 
+void WheelBiasWindow::StartSimulation() {
+    simulation_->Start(report_.spins, report_.arcs);
+}
+
 void WheelBiasWindow::ShowSummary() {
-    const std::optional<ArcSearchPValues>& arcs = simulation_->result();
+    const std::optional<ArcSearchPValues> arcs = simulation_->ResultFor(report_.spins, report_.arcs);
     QString html =
         QStringLiteral("<p><b>%1</b></p>")
             .arg(FromStd(VerdictText(report_, arcs ? arcs->overall : std::nullopt)).toHtmlEscaped());
@@ -267,7 +278,7 @@ bool WheelBiasWindow::ExportTo(const QString& path) {
     if (stale_) {
         Refresh();
     }
-    const std::optional<ArcSearchPValues>& arcs = simulation_->result();
+    const std::optional<ArcSearchPValues> arcs = simulation_->ResultFor(report_.spins, report_.arcs);
     const std::string csv = WheelBiasCsv(
         report_, spanText_, arcs ? std::span<const double>(arcs->byLength) : std::span<const double>());
     QSaveFile file(path);

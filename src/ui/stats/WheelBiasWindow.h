@@ -45,6 +45,9 @@ public:
     bool simulationRunning() const;
 
     static constexpr int kRefreshSpacingMs = 100;
+    // The arcs' simulation waits until the history has held still this long, so that
+    // a long load does not start and cancel one every refresh.
+    static constexpr int kSimulationSettleMs = 250;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -53,6 +56,7 @@ protected:
 private:
     void CreateControls();
     void Refresh();
+    void StartSimulation();
     void ShowSummary();
     void Export();
     void ShowFailure(const QString& message);
@@ -63,6 +67,7 @@ private:
     bool stale_ = true;
     int tableWidth_ = 0;  // the table with every column whole
     QTimer refreshTimer_;
+    QTimer simulationTimer_;
     QElapsedTimer sinceRefresh_;
 
     QComboBox* windowBox_ = nullptr;
