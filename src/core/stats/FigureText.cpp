@@ -48,7 +48,8 @@ std::string FormatSigned(double value) {
 }
 
 std::string FormatProbability(double p) {
-    if (p < kSmallestShownProbability) {
+    // Written so that a NaN takes this branch too, rather than reach log10.
+    if (!(p >= kSmallestShownProbability)) {
         return "< 0.000001";
     }
     const int leading = static_cast<int>(std::floor(std::log10(p)));
