@@ -119,8 +119,8 @@ void WheelBiasWindow::CreateControls() {
     table_->setWordWrap(false);
     // Columns as wide as their widest figure from the start, so that they do not
     // jump while the counts grow.
-    static constexpr const char* kWidest[NumberFiguresModel::ColumnCount] = {
-        "00", "0,000,000", "000,000.0", "+00.00", "0,000,000", "0.00000"};
+    static constexpr const char* kWidest[NumberFiguresModel::ColumnCount] = {"00",     "000,000", "000,000.0",
+                                                                             "+00.00", "000,000", "0.00000"};
     const int iconRoom = table_->style()->pixelMetric(QStyle::PM_SmallIconSize) + 6;
     int tableWidth = table_->frameWidth() * 2 + table_->verticalScrollBar()->sizeHint().width();
     for (int column = 0; column < NumberFiguresModel::ColumnCount; ++column) {
@@ -145,7 +145,8 @@ void WheelBiasWindow::CreateControls() {
     lower->setStretchFactor(1, 1);
     lower->setChildrenCollapsible(false);
     // The table at its full width, unless that leaves the summary too little room.
-    lower->setSizes({std::min(tableWidth_, width() / 2), std::max(width() - tableWidth_, width() / 2)});
+    const int tableShare = std::min(tableWidth_, width() * 3 / 5);
+    lower->setSizes({tableShare, width() - tableShare});
     auto* body = new QSplitter(Qt::Vertical, this);
     body->addWidget(chart_);
     body->addWidget(lower);
