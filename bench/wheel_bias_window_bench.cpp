@@ -45,46 +45,37 @@ std::unique_ptr<MainWindow> WindowWithBiasOpen(std::size_t spins) {
     return form;
 }
 
-// Times every click on its own: a click's budget is for the median click, which a
-// mean over a run lets a few clicks preempted by other programs distort.
-class ClickTimes {
-public:
-    void Click(MainWindow& form, int n) {
-        QElapsedTimer timer;
+// Clicks as the user makes them, the events between them processed untimed, as
+// they are between a user's clicks. Every click is timed on its own: the budget is
+// for the median click, which a mean lets a few clicks preempted by other programs
+// distort.
+void TimeClicks(benchmark::State& state, MainWindow& form) {
+    const std::vector<int> spins = RandomSpins(4096);
+    std::vector<qint64> nanoseconds;
+    QElapsedTimer timer;
+    for (auto _ : state) {
         timer.start();
-        form.AddResult(n);
-        nanoseconds_.push_back(timer.nsecsElapsed());
+        form.AddResult(spins[nanoseconds.size() % spins.size()]);
+        nanoseconds.push_back(timer.nsecsElapsed());
+        state.PauseTiming();
+        QApplication::processEvents();
+        state.ResumeTiming();
     }
-    void Report(benchmark::State& state) {
-        std::sort(nanoseconds_.begin(), nanoseconds_.end());
-        const auto at = [&](double share) {
-            return static_cast<double>(
-                       nanoseconds_[static_cast<std::size_t>(share * (nanoseconds_.size() - 1))]) /
-                   1000;
-        };
-        state.counters["median_us"] = at(0.5);
-        state.counters["p99_us"] = at(0.99);
-    }
-
-private:
-    std::vector<qint64> nanoseconds_;
-};
+    std::sort(nanoseconds.begin(), nanoseconds.end());
+    const auto at = [&](double share) {
+        return static_cast<double>(nanoseconds[static_cast<std::size_t>(share * (nanoseconds.size() - 1))]) /
+               1000;
+    };
+    state.counters["median_us"] = at(0.5);
+    state.counters["p99_us"] = at(0.99);
+}
 
 // One click as the user makes it, with the wheel-bias window open: the main
 // window's work and the bias window's note that the history changed. Its refresh
 // runs between clicks, untimed here and timed in BM_ClickAndWheelBiasRefresh.
 void BM_ClickWithWheelBiasOpen(benchmark::State& state) {
     const auto form = WindowWithBiasOpen(1000);
-    const std::vector<int> spins = RandomSpins(4096);
-    std::size_t i = 0;
-    ClickTimes clicks;
-    for (auto _ : state) {
-        clicks.Click(*form, spins[i++ % spins.size()]);
-        state.PauseTiming();
-        QApplication::processEvents();
-        state.ResumeTiming();
-    }
-    clicks.Report(state);
+    TimeClicks(state, *form);
 }
 BENCHMARK(BM_ClickWithWheelBiasOpen)->Unit(benchmark::kMicrosecond)->Iterations(2000);
 
@@ -145,16 +136,7 @@ void BM_ClickWhileSimulating(benchmark::State& state) {
         return SimulateArcSearch(report.spins, report.arcs, std::numeric_limits<int>::max(), kArcSearchSeed,
                                  token);
     });
-    const std::vector<int> spins = RandomSpins(4096);
-    std::size_t i = 0;
-    ClickTimes clicks;
-    for (auto _ : state) {
-        clicks.Click(*form, spins[i++ % spins.size()]);
-        state.PauseTiming();
-        QApplication::processEvents();
-        state.ResumeTiming();
-    }
-    clicks.Report(state);
+    TimeClicks(state, *form);
     stop.request_stop();
     state.counters["histories_simulated"] = simulation.result().histories;
 }

@@ -102,36 +102,7 @@ void WheelBiasWindow::CreateControls() {
     choices->addSpacing(12);
     choices->addWidget(spanLabel_, 1);
 
-    figures_ = new NumberFiguresModel(this);
-    auto* sorted = new QSortFilterProxyModel(this);
-    sorted->setSourceModel(figures_);
-    sorted->setSortRole(NumberFiguresModel::kSortRole);
-    table_ = Named(new QTableView(this), "grdBiasNumbers", "Figures of every number");
-    table_->setModel(sorted);
-    table_->verticalHeader()->hide();
-    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
-    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table_->horizontalHeader()->setHighlightSections(false);
-    table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    table_->setSortingEnabled(true);
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setWordWrap(false);
-    // Columns as wide as their widest figure from the start, so that they do not
-    // jump while the counts grow.
-    static constexpr const char* kWidest[NumberFiguresModel::ColumnCount] = {"00",     "000,000", "000,000.0",
-                                                                             "+00.00", "000,000", "0.00000"};
-    const int iconRoom = table_->style()->pixelMetric(QStyle::PM_SmallIconSize) + 6;
-    int tableWidth = table_->frameWidth() * 2 + table_->verticalScrollBar()->sizeHint().width();
-    for (int column = 0; column < NumberFiguresModel::ColumnCount; ++column) {
-        const int text = table_->fontMetrics().horizontalAdvance(kWidest[column]) + 12 +
-                         (column == NumberFiguresModel::NumberColumn ? iconRoom : 0);
-        const int columnWidth = std::max(table_->horizontalHeader()->sectionSizeHint(column), text);
-        table_->setColumnWidth(column, columnWidth);
-        tableWidth += columnWidth;
-    }
-    tableWidth_ = tableWidth;
-
+    CreateTable();
     chart_ = Named(new BiasChart(this), "chtBiasCounts", "Counts in wheel order");
     chart_->setMinimumHeight(120);
     summary_ = Named(new QTextBrowser(this), "txtBiasSummary", "Tests in plain words");
@@ -169,6 +140,38 @@ void WheelBiasWindow::CreateControls() {
     layout->addWidget(body, 1);
     layout->addWidget(buttons);
     windowBox_->setFocus();
+}
+
+void WheelBiasWindow::CreateTable() {
+    figures_ = new NumberFiguresModel(this);
+    auto* sorted = new QSortFilterProxyModel(this);
+    sorted->setSourceModel(figures_);
+    sorted->setSortRole(NumberFiguresModel::kSortRole);
+    table_ = Named(new QTableView(this), "grdBiasNumbers", "Figures of every number");
+    table_->setModel(sorted);
+    table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->horizontalHeader()->setHighlightSections(false);
+    table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    table_->setSortingEnabled(true);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setWordWrap(false);
+    // Columns as wide as their widest figure from the start, so that they do not
+    // jump while the counts grow.
+    static constexpr const char* kWidest[NumberFiguresModel::ColumnCount] = {"00",     "000,000", "000,000.0",
+                                                                             "+00.00", "000,000", "0.00000"};
+    const int iconRoom = table_->style()->pixelMetric(QStyle::PM_SmallIconSize) + 6;
+    int tableWidth = table_->frameWidth() * 2 + table_->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < NumberFiguresModel::ColumnCount; ++column) {
+        const int text = table_->fontMetrics().horizontalAdvance(kWidest[column]) + 12 +
+                         (column == NumberFiguresModel::NumberColumn ? iconRoom : 0);
+        const int columnWidth = std::max(table_->horizontalHeader()->sectionSizeHint(column), text);
+        table_->setColumnWidth(column, columnWidth);
+        tableWidth += columnWidth;
+    }
+    tableWidth_ = tableWidth;
 }
 
 bool WheelBiasWindow::simulationRunning() const {

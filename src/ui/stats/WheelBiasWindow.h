@@ -55,6 +55,7 @@ protected:
 
 private:
     void CreateControls();
+    void CreateTable();
     void Refresh();
     void StartSimulation();
     void ShowSummary();
