@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -51,7 +52,10 @@ QString Heading(const QString& text) {
 }  // namespace
 
 WheelBiasWindow::WheelBiasWindow(const SpinModel& model, QWidget* parent)
-    : QWidget(parent, Qt::Window), model_(model) {
+    // A dialog's window stays above the main window, so that clicking spins there
+    // never hides the figures that follow them; it is not modal, and may be moved
+    // beside the main window, resized and maximized like any window.
+    : QWidget(parent, Qt::Dialog | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint), model_(model) {
     setObjectName("frmWheelBias");
     setAccessibleName("Wheel Bias");
     setWindowTitle("Wheel Bias");
@@ -188,7 +192,40 @@ void WheelBiasWindow::HistoryChanged() {
     refreshTimer_.start(static_cast<int>(std::max<qint64>(0, kRefreshSpacingMs - since)));
 }
 
+void WheelBiasWindow::PlaceBesideMainWindow() {
+    const QWidget* main = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
+    if (main == nullptr || !main->isVisible() || main->screen() == nullptr) {
+        return;
+    }
+    const QRect screen = main->screen()->availableGeometry();
+    const QRect mainFrame = main->frameGeometry();
+    QRect placed(QPoint(), size());
+    placed.moveTop(std::max(screen.top(), mainFrame.top()));
+    placed.setHeight(std::min(placed.height(), screen.bottom() - placed.top()));
+    const int roomRight = screen.right() - mainFrame.right();
+    const int roomLeft = mainFrame.left() - screen.left();
+    if (roomRight >= kNarrowestBeside) {
+        placed.moveLeft(mainFrame.right() + 1);
+        placed.setWidth(std::min(placed.width(), roomRight));
+    } else if (roomLeft >= kNarrowestBeside) {
+        placed.moveRight(mainFrame.left() - 1);
+        placed.setLeft(std::max(placed.left(), screen.left()));
+    } else {
+        // No room beside it: over the main window's left part, leaving the betting
+        // table on its right free for the clicks this window follows.
+        placed.moveLeft(screen.left());
+        const int tableLeft = mainFrame.left() + mainFrame.width() * 3 / 5;
+        placed.setWidth(std::clamp(tableLeft - screen.left(), std::min(kNarrowestBeside, placed.width()),
+                                   placed.width()));
+    }
+    setGeometry(placed);
+}
+
 void WheelBiasWindow::showEvent(QShowEvent* event) {
+    if (!placed_) {
+        placed_ = true;
+        PlaceBesideMainWindow();
+    }
     QWidget::showEvent(event);
     if (stale_) {
         Refresh();
@@ -271,7 +308,9 @@ void WheelBiasWindow::Export() {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter("CSV files (*.csv)");
     dialog.setDefaultSuffix("csv");
-    dialog.setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    // A file for a spreadsheet belongs with the user's documents, or at home where there is no such folder.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    dialog.setDirectory(QDir(documents).exists() ? documents : QDir::homePath());
     dialog.selectFile("wheel-bias.csv");
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
         ExportTo(dialog.selectedFiles().constFirst());

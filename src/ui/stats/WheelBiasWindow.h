@@ -48,6 +48,8 @@ public:
     // The arcs' simulation waits until the history has held still this long, so that
     // a long load does not start and cancel one every refresh.
     static constexpr int kSimulationSettleMs = 250;
+    // Beside the main window only where the table and the summary both fit.
+    static constexpr int kNarrowestBeside = 620;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -56,6 +58,9 @@ protected:
 private:
     void CreateControls();
     void CreateTable();
+    // Opens where it hides as little as it can of the main window, once; after that
+    // the window stays where the user puts it.
+    void PlaceBesideMainWindow();
     void Refresh();
     void StartSimulation();
     void ShowSummary();
@@ -66,6 +71,7 @@ private:
     WheelBiasReport report_;
     std::string spanText_;
     bool stale_ = true;
+    bool placed_ = false;
     int tableWidth_ = 0;  // the table with every column whole
     QTimer refreshTimer_;
     QTimer simulationTimer_;
