@@ -39,7 +39,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # is missing; the X11/Wayland platform plugins and the layout's font are not linked, so
 # only this list can bring them.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6charts6 (>= 6.4), qt6-qpa-plugins, fonts-liberation2")
+  "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6charts6 (>= 6.4), libqt6concurrent6 (>= 6.4), qt6-qpa-plugins, fonts-liberation2")
 find_program(ORVANTA_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(ORVANTA_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -42,6 +42,7 @@
 #include "ui/charts/StatChart.h"
 #include "ui/files/ResultsFileView.h"
 #include "ui/grid/ResultsGrid.h"
+#include "ui/stats/WheelBiasWindow.h"
 #include "ui/widgets/ClickArea.h"
 #include "ui/widgets/FlexGrid.h"
 #include "ui/widgets/SliderValue.h"
@@ -102,6 +103,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), numberTable_(Buil
     setFont(font);
 
     CreateMenu();
+    CreateStatisticsMenu();
     CreateTabs();
     CreateMainPage();
     CreateCharts();
@@ -150,6 +152,27 @@ void MainWindow::CreateMenu() {
         exiting_ = true;  // a load or save in progress stops at its next record
         QCoreApplication::exit(0);
     });
+}
+
+void MainWindow::CreateStatisticsMenu() {
+    QMenu* statistics = menuBar()->addMenu("&Statistics");
+    statistics->setObjectName("mnu_Statistics");
+    statistics->setAccessibleName("Statistics");
+    QAction* wheelBias = statistics->addAction("&Wheel Bias...");
+    wheelBias->setObjectName("mnu_WheelBias");
+    wheelBias->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+    connect(wheelBias, &QAction::triggered, this, &MainWindow::ShowWheelBias);
+}
+
+void MainWindow::ShowWheelBias() {
+    if (wheelBias_ == nullptr) {
+        wheelBias_ = new WheelBiasWindow(model_, this);
+        connect(this, &MainWindow::historyChanged, wheelBias_, &WheelBiasWindow::HistoryChanged);
+    }
+    wheelBias_->setWindowState(wheelBias_->windowState() & ~Qt::WindowMinimized);
+    wheelBias_->show();
+    wheelBias_->raise();
+    wheelBias_->activateWindow();
 }
 
 void MainWindow::CreateTabs() {

@@ -27,6 +27,7 @@ class SearchGrids;
 class StatChart;
 class StatusLine;
 class TabControl;
+class WheelBiasWindow;
 
 // The pages of SSTab1, left to right.
 enum class TabPage {
@@ -94,6 +95,9 @@ protected:
 
 private:
     void CreateMenu();
+    void CreateStatisticsMenu();
+    // Opens the wheel-bias window, or brings the open one to the front.
+    void ShowWheelBias();
     void CreateTabs();
     void CreateMainPage();
     void CreateTableAreas(QWidget* page);
@@ -126,7 +130,8 @@ private:
     CalculatorPanel* calculatorPanel_ = nullptr;
     StatusLine* statusLine_ = nullptr;
     ResultsFileDialog fileDialog_;
-    std::vector<StatChart*> charts_;  // instance 0 of every kind, then instance 1
+    WheelBiasWindow* wheelBias_ = nullptr;  // made when first asked for
+    std::vector<StatChart*> charts_;        // instance 0 of every kind, then instance 1
     std::vector<std::pair<int, QWidget*>> tabOrder_;
     bool fileCommandRunning_ = false;
     bool exiting_ = false;

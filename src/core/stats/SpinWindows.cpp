@@ -17,4 +17,18 @@ SpanHalves SplitInHalves(std::span<const std::int8_t> spins) {
     return {spins.first(olderLength), spins.subspan(olderLength)};
 }
 
+std::span<const std::int8_t> SpinsInSpan(std::span<const std::int8_t> history, SpinWindow window,
+                                         SpanHalf half) {
+    const std::span<const std::int8_t> spins = SpinsInWindow(history, window);
+    switch (half) {
+        case SpanHalf::Older:
+            return SplitInHalves(spins).older;
+        case SpanHalf::Newer:
+            return SplitInHalves(spins).newer;
+        case SpanHalf::Both:
+            break;
+    }
+    return spins;
+}
+
 }  // namespace orvanta

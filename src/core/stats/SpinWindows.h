@@ -36,4 +36,13 @@ struct SpanHalves {
 
 SpanHalves SplitInHalves(std::span<const std::int8_t> spins);
 
+// Which part of a window is studied.
+enum class SpanHalf { Both, Older, Newer };
+
+inline constexpr std::array<SpanHalf, 3> kSpanHalves = {SpanHalf::Both, SpanHalf::Older, SpanHalf::Newer};
+
+// The window of the history, or one half of it.
+std::span<const std::int8_t> SpinsInSpan(std::span<const std::int8_t> history, SpinWindow window,
+                                         SpanHalf half);
+
 }  // namespace orvanta

@@ -27,6 +27,8 @@ TEST(SpinWindows, WindowHoldsTheNewestSpinsAndSplitsOlderFromNewer) {
     EXPECT_EQ(halves.older.size(), 2u);
     EXPECT_EQ(halves.newer.front(), 2);
     EXPECT_EQ(halves.newer.size(), 3u);
+    EXPECT_EQ(SpinsInSpan(history, SpinWindow::Last37, SpanHalf::Newer).size(), 19u);
+    EXPECT_EQ(&SpinsInSpan(history, SpinWindow::Last37, SpanHalf::Older).front(), &history[5000 - 37]);
 }
 
 }  // namespace
