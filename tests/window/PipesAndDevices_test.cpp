@@ -120,7 +120,7 @@ TEST_P(NotAFile, IsRefusedWithoutKeepingTheWindowWaiting) {
 Other Fifo(const QString& folder) {
     const QString path = folder + "/pipe.dat";
     EXPECT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    return {path};
+    return {path, -1, {}};
 }
 
 // A terminal with nothing typed: the reading end of a pseudo-terminal.

@@ -27,13 +27,8 @@ QString SystemError(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-QString Outcome(Direction direction) {
-    return direction == Direction::Read ? QStringLiteral("Nothing was changed.")
-                                        : QStringLiteral("Nothing was saved.");
-}
-
 // What is wrong with a file of this type, or an empty text when it may be opened.
-QString RefusalOfType(mode_t mode, const QString& path, Direction direction) {
+QString RefusalOfType(mode_t mode, const QString& path) {
     const char* what = nullptr;
     if (S_ISFIFO(mode)) {
         what = "a named pipe";
@@ -43,8 +38,7 @@ QString RefusalOfType(mode_t mode, const QString& path, Direction direction) {
     if (what == nullptr) {
         return {};
     }
-    return QStringLiteral("\"%1\" is %2, not a results file. %3")
-        .arg(Shown(path), QString::fromLatin1(what), Outcome(direction));
+    return QStringLiteral("\"%1\" is %2, not a file.").arg(Shown(path), QString::fromLatin1(what));
 }
 
 // A device answers at once when a poll with no timeout finds it ready.
@@ -56,14 +50,13 @@ bool AnswersAtOnce(int fd, Direction direction) {
 QString Open(QFile& file, const QString& path, Direction direction) {
     const QByteArray name = QFile::encodeName(path);
     const auto failure = [&](const QString& reason) {
-        return QStringLiteral("Could not open \"%1\" for %2: %3. %4")
-            .arg(Shown(path), QLatin1String(direction == Direction::Read ? "reading" : "writing"), reason,
-                 Outcome(direction));
+        return QStringLiteral("Could not open \"%1\" for %2: %3.")
+            .arg(Shown(path), QLatin1String(direction == Direction::Read ? "reading" : "writing"), reason);
     };
     // Looked at before opening, so that not even the other end of a pipe notices.
     struct stat info {};
     if (::stat(name.constData(), &info) == 0) {
-        if (QString refusal = RefusalOfType(info.st_mode, path, direction); !refusal.isEmpty()) {
+        if (QString refusal = RefusalOfType(info.st_mode, path); !refusal.isEmpty()) {
             return refusal;
         }
     }
@@ -81,16 +74,14 @@ QString Open(QFile& file, const QString& path, Direction direction) {
     } else if (S_ISDIR(info.st_mode)) {
         refusal = failure(SystemError(EISDIR));
     } else {
-        refusal = RefusalOfType(info.st_mode, path, direction);
+        refusal = RefusalOfType(info.st_mode, path);
     }
     if (refusal.isEmpty() && S_ISREG(info.st_mode)) {
         ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     } else if (refusal.isEmpty() && !AnswersAtOnce(fd, direction)) {
-        refusal = QStringLiteral("\"%1\" is a device that %2. %3")
-                      .arg(Shown(path),
-                           QLatin1String(direction == Direction::Read ? "has nothing to read now"
-                                                                      : "takes nothing now"),
-                           Outcome(direction));
+        refusal = QStringLiteral("\"%1\" is a device that %2.")
+                      .arg(Shown(path), QLatin1String(direction == Direction::Read ? "has nothing to read now"
+                                                                                   : "takes nothing now"));
     }
     const QIODevice::OpenMode mode =
         direction == Direction::Read ? QIODevice::ReadOnly : QIODevice::WriteOnly | QIODevice::Unbuffered;

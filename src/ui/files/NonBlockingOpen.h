@@ -13,7 +13,7 @@ namespace orvanta {
 // writer that may never write); a device is taken only when it answers at once
 // (/dev/null, /dev/zero, /dev/full do; a terminal with nothing typed does not). A
 // regular file opens as usual. Each returns an empty text when `file` is open, or
-// the message for the user, naming the file, when it is not.
+// what is wrong, naming the file, when it is not.
 QString OpenForReading(QFile& file, const QString& path);
 // For a target that exists and is neither a regular file nor a folder: a device is
 // written to directly, so it is never replaced by a file.

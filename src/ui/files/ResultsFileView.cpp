@@ -52,7 +52,7 @@ TransferOutcome Failure(const QString& message) {
 TransferOutcome LoadResultsFile(const QString& path, const LoadTarget& target) {
     QFile file;
     if (const QString refusal = OpenForReading(file, path); !refusal.isEmpty()) {
-        return Failure(refusal);
+        return Failure(refusal + QStringLiteral(" Nothing was changed."));
     }
 
     target.clearResults();
@@ -146,7 +146,7 @@ TransferOutcome SaveToDevice(const QString& path, const SpinModel& model,
                              const std::function<bool()>& cancelled) {
     QFile file;
     if (const QString refusal = OpenDeviceForWriting(file, path); !refusal.isEmpty()) {
-        return Failure(refusal);
+        return Failure(refusal + QStringLiteral(" Nothing was saved."));
     }
     bool wasCancelled = false;
     if (!WriteRecords(file, model, cancelled, wasCancelled) || !file.flush()) {
