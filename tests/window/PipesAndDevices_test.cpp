@@ -35,26 +35,18 @@ constexpr qint64 kLongestGapMs = 100;
 class Unblocker {
 public:
     explicit Unblocker(std::function<void()> release)
-        : thread_([this, release = std::move(release)] {
-              std::unique_lock lock(mutex_);
-              if (!done_.wait_for(lock, std::chrono::seconds(2), [this] { return finished_; })) {
+        : thread_([release = std::move(release)](std::stop_token stop) {
+              std::mutex mutex;
+              std::condition_variable_any wake;
+              std::unique_lock lock(mutex);
+              wake.wait_for(lock, stop, std::chrono::seconds(2), [] { return false; });
+              if (!stop.stop_requested()) {
                   release();
               }
           }) {}
-    ~Unblocker() {
-        {
-            std::lock_guard lock(mutex_);
-            finished_ = true;
-        }
-        done_.notify_one();
-        thread_.join();
-    }
 
 private:
-    std::mutex mutex_;
-    std::condition_variable done_;
-    bool finished_ = false;
-    std::thread thread_;
+    std::jthread thread_;
 };
 
 // Reads everything a pipe or terminal end gives until its writer closes it.
@@ -167,15 +159,6 @@ INSTANTIATE_TEST_SUITE_P(
                                       pipe.release = [name] {
                                           Drain(::open(name.constData(), O_RDONLY | O_NONBLOCK));
                                       };
-                                      return pipe;
-                                  },
-                                  "is a named pipe"},
-                      NotAFileRow{"SaveToAPipeWhoseReaderReadsNothing", true,
-                                  [](const QString& folder) {
-                                      Other pipe = Fifo(folder);
-                                      pipe.fd = ::open(QFile::encodeName(pipe.path).constData(),
-                                                       O_RDONLY | O_NONBLOCK);
-                                      pipe.release = [fd = pipe.fd] { Drain(::dup(fd)); };
                                       return pipe;
                                   },
                                   "is a named pipe"},

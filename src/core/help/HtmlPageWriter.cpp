@@ -99,6 +99,10 @@ void HtmlPageWriter::EndParagraph(std::string_view style, std::string_view parag
         }
         paragraph_ += "&nbsp;";
     }
+    WriteParagraph(paragraphStyle);
+}
+
+void HtmlPageWriter::WriteParagraph(std::string_view paragraphStyle) {
     CloseRun();
     body_ += "<p style=\"";
     body_ += paragraphStyle;
@@ -178,13 +182,7 @@ void HtmlPageWriter::Cut() {
 
 void HtmlPageWriter::FlushParagraph() {
     if (!paragraph_.empty()) {
-        CloseRun();
-        body_ += "<p style=\"";
-        body_ += kPlainParagraph;
-        body_ += "\">";
-        body_ += paragraph_;
-        body_ += "</p>\n";
-        paragraph_.clear();
+        WriteParagraph(kPlainParagraph);
     }
 }
 

@@ -59,6 +59,7 @@ private:
     void CloseRun();
     void CountCharacter();
     void Cut();
+    void WriteParagraph(std::string_view paragraphStyle);
     // Writes out what the paragraph under way holds, as a plain paragraph.
     void FlushParagraph();
     // The class of a style, -1 when the style sheet is full.
