@@ -5,12 +5,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 #include "ui/calc/OutputLines.h"
 #include "ui/calc/OutputListView.h"
@@ -167,6 +170,19 @@ TEST_F(CalculatorPanelTest, RemoveTakesThePickedVariableAndClosesTheGap) {
     QTest::mouseClick(panel_.removeButton(), Qt::LeftButton);
     EXPECT_EQ(Row(1), (Texts{"1", "Ans", ""})) << "Ans stays in row 1";
     EXPECT_EQ(Output().size(), 6) << "the output is not touched";
+}
+
+// Closing the program while a long line runs stops the line; nothing waits for it.
+TEST(CalculatorPanelLifetime, APageClosedWhileALineRunsStopsTheLine) {
+    auto page = std::make_unique<QWidget>();
+    auto* panel = new CalculatorPanel(page.get());
+    panel->input()->setText("for i = 1 to 1000000 : i + i + i + i + i + i + i + i + i + i + i + i + i + i");
+    QTest::keyClick(panel->input(), Qt::Key_Return);
+    ASSERT_TRUE(panel->isEvaluating());
+    QElapsedTimer clock;
+    clock.start();
+    page.reset();
+    EXPECT_LT(clock.elapsed(), 1000);
 }
 
 TEST_F(CalculatorPanelTest, AFullTableReplacesSlot254) {
