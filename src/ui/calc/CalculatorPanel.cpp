@@ -155,7 +155,6 @@ void CalculatorPanel::FinishEvaluation() {
     AppendOutput(FromStd(finished->result()));
     UpdateGridVars();
     ShowEvaluating(false);
-    emit evaluationFinished();
 }
 
 void CalculatorPanel::StopEvaluation() {
@@ -167,7 +166,6 @@ void CalculatorPanel::StopEvaluation() {
     delete std::exchange(evaluation_, nullptr);
     AppendOutput(kStoppedText);
     ShowEvaluating(false);
-    emit evaluationFinished();
 }
 
 void CalculatorPanel::RemoveVariable() {

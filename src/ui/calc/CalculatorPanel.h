@@ -55,10 +55,6 @@ public:
     QPushButton* removeButton() const { return removeButton_; }
     QPushButton* stopButton() const { return stopButton_; }
 
-signals:
-    // A line has ended (or was abandoned) and the page takes input again.
-    void evaluationFinished();
-
 private:
     void FinishEvaluation();
     // Marks the grid's current row when it holds a variable that can be removed, and
