@@ -11,6 +11,14 @@
 
 namespace orvanta::testing {
 
+// The sanitizer build runs several times slower, and more so when the machine is
+// shared; a limit on time is this many times longer there.
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr int kSlowdown = 4;
+#else
+inline constexpr int kSlowdown = 1;
+#endif
+
 // Runs the event loop until `done` holds or `limitMs` passes, and measures the longest
 // stretch in which the loop handled no event: a timer asks to fire every 5 ms, so a gap
 // between two of its ticks is time the window spent deaf to the user.

@@ -24,7 +24,7 @@ namespace orvanta {
 namespace {
 
 // How long the window may go without handling an event while a line runs.
-constexpr qint64 kLongestGapMs = 5000;
+constexpr qint64 kLongestGapMs = 5000 * testing::kSlowdown;
 
 class CalculatorTabTest : public testing::WindowTest {
 protected:

@@ -18,22 +18,18 @@
 #include <functional>
 #include <string>
 
+#include "support/EventGaps.h"
+
 namespace orvanta {
 namespace {
 
-constexpr long long kLongestGapMs = 2000;
+constexpr long long kLongestGapMs = 2000 * testing::kSlowdown;
 constexpr long kPeakLimitKb = 1024 * 1024;
 // A program past this is stopped before it takes the machine with it.
 constexpr long kRunawayKb = 1536 * 1024;
 constexpr int kPatienceMs = 30'000;
-// The largest document the program takes is 16 MB. The sanitizer build reads about
-// four times slower than a release build, so there the costly documents are a
-// quarter as long; they still pass every limit of the page many times over.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr qint64 kCostlyBytes = 4 * 1024 * 1024;
-#else
+// Just under the 16 MB the program takes.
 constexpr qint64 kCostlyBytes = 15 * 1024 * 1024;
-#endif
 
 // A number from /proc/<pid>/status, in kB; -1 once the process is gone.
 long StatusKilobytes(qint64 pid, const QByteArray& key) {

@@ -28,7 +28,7 @@ namespace orvanta {
 namespace {
 
 // How long the window may go without handling an event while it opens a file.
-constexpr qint64 kLongestGapMs = 100;
+constexpr qint64 kLongestGapMs = 100 * testing::kSlowdown;
 
 // Frees a load or save that waits on the other end of a pipe or terminal, after two
 // seconds, so that a window that does wait fails the test instead of hanging it.
