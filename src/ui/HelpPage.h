@@ -11,8 +11,12 @@ namespace orvanta {
 // Where help.rtf is looked for: beside the program, then in the installed data folder.
 QStringList HelpFileCandidates();
 
-// Shows the first help.rtf found among the candidates; when there is none, a line that
-// names where it looked. Returns whether a help file was shown.
+// The largest help document read; the one that comes with the program is a few dozen KB.
+inline constexpr qint64 kMaxHelpDocumentBytes = 16 * 1024 * 1024;
+
+// Shows the first help.rtf found among the candidates that is a regular file of at
+// most kMaxHelpDocumentBytes; when there is none, what was wrong with each, or where
+// it looked. Returns whether a help file was shown.
 bool LoadHelpPage(QTextBrowser* browser, const QStringList& candidates);
 
 }  // namespace orvanta

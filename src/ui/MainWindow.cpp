@@ -39,6 +39,7 @@
 #include "ui/Twips.h"
 #include "ui/analysis/SearchGrids.h"
 #include "ui/calc/CalculatorPanel.h"
+#include "ui/calc/OutputListView.h"
 #include "ui/charts/StatChart.h"
 #include "ui/files/ResultsFileView.h"
 #include "ui/grid/ResultsGrid.h"

@@ -27,8 +27,9 @@ int FindStop(const TokenList& line, int first, std::string_view text1, std::stri
     return slot;
 }
 
+// A step of zero counts upwards: with START above END it runs no pass.
 bool PassRuns(double counter, double end, double step) {
-    return step > 0.0 ? !(counter > end) : !(counter < end);
+    return step >= 0.0 ? !(counter > end) : !(counter < end);
 }
 
 // Counts the passes with the loop's own double arithmetic, so that a counter
@@ -49,11 +50,11 @@ void Calculator::InitCalculator() {
     variables_.SetSlotName(1, "Ans");
 }
 
-std::string Calculator::ExecuteStatement(std::string_view line) {
+std::string Calculator::ExecuteStatement(std::string_view line, std::stop_token stop) {
     try {
         const TokenList tokens = Tokenize(line);
         if (tokens[1].Text == "for") {
-            return RunLoop(tokens);
+            return RunLoop(tokens, stop);
         }
         return EvaluateTokens(tokens, variables_);
     } catch (const EvaluationAborted&) {
@@ -65,7 +66,7 @@ std::string Calculator::ExecuteStatement(std::string_view line) {
     }
 }
 
-std::string Calculator::RunLoop(const TokenList& line) {
+std::string Calculator::RunLoop(const TokenList& line, const std::stop_token& stop) {
     if (line[2].Kind != tkName || line[3].Text != "=") {
         return {};
     }
@@ -102,6 +103,11 @@ std::string Calculator::RunLoop(const TokenList& line) {
     const double start = ParseNumber(startText);
     const double end = ParseNumber(endText);
     const double step = ParseNumber(stepText);
+    // Only a loop that would run refuses a step of zero: one whose first pass
+    // would not run ends at once like any other, whatever its step.
+    if (!PassRuns(start, end, step)) {
+        return {};
+    }
     if (step == 0.0 || RunsTooLong(start, end, step)) {
         return "Error";
     }
@@ -110,6 +116,9 @@ std::string Calculator::RunLoop(const TokenList& line) {
     std::string output;
     bool firstPass = true;
     for (double counter = start; PassRuns(counter, end, step); counter += step) {
+        if (stop.stop_requested()) {
+            return {};
+        }
         variables_.SetVariable(name, FormatNumber(counter));
         const std::string result = EvaluateTokens(body, variables_);
         if (!firstPass) {

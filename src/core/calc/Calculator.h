@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include <stop_token>
 #include <string>
 #include <string_view>
 
@@ -25,16 +26,24 @@ public:
     //   for NAME = START to END [step STEP] : BODY
     // whose pass results are joined by CR LF. Always returns a text: a value,
     // empty text, "Error" or "Error: " followed by a function's failure text.
-    std::string ExecuteStatement(std::string_view line);
+    //
+    // A loop checks `stop` before every pass, so a line evaluated on another
+    // thread can be abandoned at once; a stopped line leaves the table part-way
+    // through the loop and its text of no use, so the caller works on a copy of
+    // the calculator and drops it.
+    std::string ExecuteStatement(std::string_view line, std::stop_token stop = {});
 
     const std::string& GetVariable(std::string_view name) const { return variables_.GetVariable(name); }
     void SetVariable(std::string_view name, std::string_view value) { variables_.SetVariable(name, value); }
     // Slots 1 to 255 as the variable grid shows them.
     const Variable& Slot(int index) const { return variables_.Slot(index); }
     const VariableTable& Variables() const { return variables_; }
+    // Removes the variable in slot `index` (2 and up: "Ans" stays in slot 1);
+    // the slots after it move up one, so the slots in use stay 1..k.
+    bool RemoveVariable(int index) { return index >= 2 && variables_.RemoveSlot(index); }
 
 private:
-    std::string RunLoop(const TokenList& line);
+    std::string RunLoop(const TokenList& line, const std::stop_token& stop);
 
     VariableTable variables_;
 };

@@ -2,6 +2,8 @@
 
 #include "core/calc/VariableTable.h"
 
+#include <algorithm>
+
 #include "core/calc/AsciiCase.h"
 
 namespace orvanta {
@@ -54,6 +56,16 @@ void VariableTable::SetSlotName(int index, std::string_view name) {
     if (index >= 1 && index <= kLastSlot) {
         slots_[static_cast<std::size_t>(index)].Name = name;
     }
+}
+
+bool VariableTable::RemoveSlot(int index) {
+    if (index < 1 || index > kLastSlot || slots_[static_cast<std::size_t>(index)].Name.empty()) {
+        return false;
+    }
+    const auto removed = slots_.begin() + index;
+    std::move(removed + 1, slots_.end(), removed);
+    slots_.back() = Variable{};
+    return true;
 }
 
 }  // namespace orvanta

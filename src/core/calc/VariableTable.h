@@ -15,7 +15,7 @@ struct Variable {
 
 // The calculator's named values: slots 0 to 255, slot 0 unused, new names in
 // slots 1 to 254 in order of first store, slot 255 searched but never filled.
-// Nothing is ever removed.
+// A removal closes the gap, so the slots in use are always 1 to k.
 class VariableTable {
 public:
     static constexpr int kLastSlot = 255;
@@ -35,6 +35,9 @@ public:
     const Variable& Slot(int index) const;
     // Writes a slot's name directly (the panel names slot 1 "Ans" at start-up).
     void SetSlotName(int index, std::string_view name);
+    // Empties slot `index` and moves every later slot up one; false (nothing
+    // changed) for a free slot or one outside 1..255.
+    bool RemoveSlot(int index);
 
 private:
     std::array<Variable, kLastSlot + 1> slots_;

@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/help/HtmlPageWriter.h"
+
 namespace orvanta {
 namespace {
 
@@ -148,57 +150,10 @@ int CodePageOfCharset(int charset) {
     }
 }
 
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-        c = 0xFFFD;
-    }
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-void AppendEscaped(std::string& out, char32_t c) {
-    switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        default:
-            AppendUtf8(out, c);
-    }
-}
-
 // Twips to the logical pixels Qt lays out in (15 twips a pixel), rounded.
 std::string Pixels(int twips) {
     const int pixels = twips >= 0 ? (twips + 7) / 15 : -((-twips + 7) / 15);
     return std::to_string(pixels) + "px";
-}
-
-std::string Page(const std::string& body) {
-    std::string page = "<html><body>\n";
-    page += body;
-    page += "</body></html>\n";
-    return page;
 }
 
 enum class Destination { Text, Skip, FontTable, ColorTable };
@@ -256,6 +211,13 @@ constexpr std::size_t kMaxWordLength = 32;
 constexpr int kMaxHalfPoints = 3276;
 // Indents and spacing beyond 22 inches are noise.
 constexpr int kMaxTwips = 31680;
+// Font names are a few dozen letters; a longer one is cut, since the style sheet
+// names its font in every style that uses it.
+constexpr std::size_t kMaxFontNameBytes = 64;
+// Real documents define a handful of fonts and colours; entries past these are
+// read as unknown, so a table of millions costs nothing.
+constexpr std::size_t kMaxFonts = 256;
+constexpr std::size_t kMaxColors = 256;
 
 int ClampTwips(int twips) {
     return std::clamp(twips, -kMaxTwips, kMaxTwips);
@@ -266,14 +228,15 @@ public:
     explicit RtfReader(std::string_view rtf) : in_(rtf) { stack_.emplace_back(); }
 
     std::string Html() {
-        while (pos_ < in_.size()) {
+        // A full page takes no more text, so the rest of the document is not read.
+        while (pos_ < in_.size() && !page_.full()) {
             Step();
         }
         FlushPendingSurrogate();
-        if (!para_.empty()) {
+        if (!page_.paragraphEmpty()) {
             EndParagraph();
         }
-        return Page(body_);
+        return page_.Page();
     }
 
 private:
@@ -575,9 +538,13 @@ private:
             EndFontEntry();
             fontIndex_ = param;
         } else if (word == "fcharset") {
-            fonts_[fontIndex_].codePage = CodePageOfCharset(param);
+            if (Font* font = FontEntry()) {
+                font->codePage = CodePageOfCharset(param);
+            }
         } else if (word == "cpg" && hasParam) {
-            fonts_[fontIndex_].codePage = param;
+            if (Font* font = FontEntry()) {
+                font->codePage = param;
+            }
         } else if (word == "u" && hasParam) {
             Unicode(param);
         } else if (word == "uc") {
@@ -604,20 +571,40 @@ private:
     }
 
     void EndFontEntry() {
-        // Font names carry no quotes or markup; anything of the kind is dropped
-        // so the name can stand in a style attribute.
+        // Font names carry no quotes, markup or braces; anything of the kind is
+        // dropped so the name can stand in the page's style sheet.
         std::string name;
         for (const char c : fontName_) {
             if (c != '\'' && c != '"' && c != '<' && c != '>' && c != '&' && c != ';' && c != '\\' &&
-                static_cast<unsigned char>(c) >= 0x20) {
+                c != '{' && c != '}' && static_cast<unsigned char>(c) >= 0x20) {
                 name += c;
             }
         }
-        const auto first = name.find_first_not_of(' ');
-        if (first != std::string::npos) {
-            fonts_[fontIndex_].name = name.substr(first, name.find_last_not_of(' ') - first + 1);
-        }
         fontName_.clear();
+        const auto first = name.find_first_not_of(' ');
+        if (first == std::string::npos) {
+            return;
+        }
+        name = name.substr(first, name.find_last_not_of(' ') - first + 1);
+        if (name.size() > kMaxFontNameBytes) {
+            std::size_t cut = kMaxFontNameBytes;
+            while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) {
+                --cut;  // not inside a UTF-8 sequence
+            }
+            name.resize(cut);
+        }
+        if (Font* font = FontEntry()) {
+            font->name = std::move(name);
+        }
+    }
+
+    // The entry of the font being defined, or null when the table is full.
+    Font* FontEntry() {
+        const auto found = fonts_.find(fontIndex_);
+        if (found != fonts_.end()) {
+            return &found->second;
+        }
+        return fonts_.size() < kMaxFonts ? &fonts_[fontIndex_] : nullptr;
     }
 
     bool SkippingFallback() {
@@ -685,20 +672,21 @@ private:
         switch (State().destination) {
             case Destination::Text:
                 if (!State().chars.hidden) {
-                    OpenRun();
-                    AppendEscaped(para_, c);
+                    page_.Text(RunStyle(), c);
                 }
                 break;
             case Destination::FontTable:
                 if (c == ';') {
                     EndFontEntry();
-                } else {
-                    AppendUtf8(fontName_, c);
+                } else if (fontName_.size() <= kMaxFontNameBytes * 4) {
+                    AppendUtf8(fontName_, c);  // enough to cut from, with blanks around
                 }
                 break;
             case Destination::ColorTable:
                 if (c == ';') {
-                    colors_.push_back(pendingColor_);
+                    if (colors_.size() < kMaxColors) {
+                        colors_.push_back(pendingColor_);
+                    }
                     pendingColor_.reset();
                 }
                 break;
@@ -707,54 +695,20 @@ private:
         }
     }
 
-    void LineBreak() {
-        OpenRun();
-        para_ += "<br />";
-    }
+    void LineBreak() { page_.LineBreak(RunStyle()); }
 
-    // Keeps one span open for each stretch of text of one format.
-    void OpenRun() {
+    void EndParagraph() { page_.EndParagraph(RunStyle(), ParaStyle(State().para)); }
+
+    // The style of the current character format, worked out again only when the
+    // format changes.
+    const std::string& RunStyle() {
         const CharFormat& chars = State().chars;
-        if (runOpen_ && runFormat_ == chars) {
-            return;
+        if (!styleKnown_ || styleFormat_ != chars) {
+            style_ = CharStyle(chars);
+            styleFormat_ = chars;
+            styleKnown_ = true;
         }
-        std::string style = CharStyle(chars);
-        runFormat_ = chars;
-        if (runOpen_ && style == runStyle_) {
-            return;  // a change that does not show, such as an unknown colour
-        }
-        CloseRun();
-        if (style.empty()) {
-            para_ += "<span>";
-        } else {
-            para_ += "<span style=\"";
-            para_ += style;
-            para_ += "\">";
-        }
-        runOpen_ = true;
-        runStyle_ = std::move(style);
-    }
-
-    void CloseRun() {
-        if (runOpen_) {
-            para_ += "</span>";
-            runOpen_ = false;
-        }
-    }
-
-    void EndParagraph() {
-        if (para_.empty()) {
-            // An empty paragraph still takes a line of the current size.
-            OpenRun();
-            para_ += "&nbsp;";
-        }
-        CloseRun();
-        body_ += "<p style=\"";
-        body_ += ParaStyle(State().para);
-        body_ += "\">";
-        body_ += para_;
-        body_ += "</p>\n";
-        para_.clear();
+        return style_;
     }
 
     std::string ColorText(int index) const {
@@ -859,11 +813,10 @@ private:
     std::vector<std::optional<ColorEntry>> colors_;
     std::optional<ColorEntry> pendingColor_;
 
-    std::string body_;
-    std::string para_;
-    bool runOpen_ = false;
-    CharFormat runFormat_;
-    std::string runStyle_;
+    HtmlPageWriter page_;
+    bool styleKnown_ = false;
+    CharFormat styleFormat_;
+    std::string style_;
 };
 
 // The length of the well-formed UTF-8 sequence at text[i], or 0 when the bytes
@@ -900,10 +853,21 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t i) {
     return length;
 }
 
+// The code point of the well-formed sequence of `length` bytes at text[i].
+char32_t DecodeUtf8(std::string_view text, std::size_t i, std::size_t length) {
+    static constexpr unsigned char kLeadBits[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+    char32_t c = static_cast<unsigned char>(text[i]) & kLeadBits[length];
+    for (std::size_t k = 1; k < length; ++k) {
+        c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+    }
+    return c;
+}
+
 std::string PlainTextToHtml(std::string_view text) {
-    std::string body;
+    static constexpr std::string_view kLineStyle = "margin-top:0px; margin-bottom:0px; white-space:pre-wrap";
+    HtmlPageWriter page(false);
     std::size_t start = 0;
-    while (start <= text.size()) {
+    while (start <= text.size() && !page.full()) {
         std::size_t end = text.find('\n', start);
         if (end == std::string_view::npos) {
             end = text.size();
@@ -915,31 +879,17 @@ std::string PlainTextToHtml(std::string_view text) {
         if (end == text.size() && line.empty()) {
             break;
         }
-        body += "<p style=\"margin-top:0px; margin-bottom:0px; white-space:pre-wrap\">";
-        if (line.empty()) {
-            body += "&nbsp;";
-        }
-        // Plain text today is UTF-8; its bytes pass through, only markup is
-        // escaped. A byte that is not UTF-8 (a text in some other encoding)
-        // becomes U+FFFD, so the page stays valid whatever the file holds.
-        for (std::size_t i = 0; i < line.size();) {
-            const char c = line[i];
+        // Plain text today is UTF-8. A byte that is not (a text in some other
+        // encoding) becomes U+FFFD, so the page stays valid whatever the file holds.
+        for (std::size_t i = 0; i < line.size() && !page.full();) {
             const std::size_t length = Utf8SequenceLength(line, i);
-            if (length == 0) {
-                AppendUtf8(body, U'\uFFFD');
-                ++i;
-            } else if (c == '&' || c == '<' || c == '>') {
-                AppendEscaped(body, static_cast<unsigned char>(c));
-                ++i;
-            } else {
-                body.append(line.substr(i, length));
-                i += length;
-            }
+            page.Text({}, length == 0 ? U'\uFFFD' : DecodeUtf8(line, i, length));
+            i += std::max<std::size_t>(length, 1);
         }
-        body += "</p>\n";
+        page.EndParagraph({}, kLineStyle);
         start = end + 1;
     }
-    return Page(body);
+    return page.Page();
 }
 
 }  // namespace

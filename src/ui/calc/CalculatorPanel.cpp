@@ -2,13 +2,19 @@
 
 #include "ui/calc/CalculatorPanel.h"
 
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
+
+#include <utility>
 
 #include "ui/QtConvert.h"
 #include "ui/TabControl.h"
+#include "ui/calc/LineEvaluation.h"
+#include "ui/calc/OutputLines.h"
+#include "ui/calc/OutputListView.h"
 #include "ui/widgets/FlexGrid.h"
 
 namespace orvanta {
@@ -16,10 +22,15 @@ namespace orvanta {
 CalculatorPanel::CalculatorPanel(QWidget* page)
     : QObject(page),
       variableGrid_(Named(new FlexGrid(kGridRows, 3, 1, 1, page), "GridVars", "Variables")),
-      outputList_(Named(new QListWidget(page), "lstCalcOut", "Output")),
+      outputLines_(new OutputLines(this)),
+      outputView_(Named(new OutputListView(outputLines_, page), "lstCalcOut", "Output")),
       expressionBox_(Named(new QLineEdit(page), "txtExpression", "Expression")),
       evaluateButton_(Named(new QPushButton("Evaluate", page), "CMDExecute", "Evaluate")),
-      removeButton_(Named(new QPushButton("Remove", page), "cmdRemoveVar", "Remove")) {
+      removeButton_(Named(new QPushButton("Remove", page), "cmdRemoveVar", "Remove")),
+      evaluatingLabel_(
+          Named(new QLabel("Evaluating... (Esc stops it)", page), "lblEvaluating", "Evaluating")),
+      stopButton_(Named(new QPushButton("Stop", page), "cmdStopCalc", "Stop")),
+      stopKey_(new QShortcut(QKeySequence(Qt::Key_Escape), page)) {
     auto* lblVars = Named(new QLabel("Variables", page), "lblVars", "Variables");
     TabControl::Place(lblVars, 120, 360, 2175, 255);
     auto* lblOutput = Named(new QLabel("Output", page), "lblOutput", "Output");
@@ -29,14 +40,30 @@ CalculatorPanel::CalculatorPanel(QWidget* page)
     // The variable grid is the one grid that is taller than its window.
     variableGrid_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     TabControl::Place(removeButton_, 120, 7440, 1215, 375);
-    TabControl::Place(outputList_, 3600, 600, 8055, 6690);
-    outputList_->setWordWrap(false);
+    TabControl::Place(outputView_, 3600, 600, 8055, 6690);
     TabControl::Place(expressionBox_, 3600, 7440, 6975, 375);
     TabControl::Place(evaluateButton_, 10680, 7440, 975, 375);
+
+    // While a long line runs: a note above the output's right end and a Stop button
+    // beside it, in the row of the captions, so nothing of the layout moves.
+    TabControl::Place(evaluatingLabel_, 7200, 360, 3360, 255);
+    evaluatingLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    TabControl::Place(stopButton_, 10680, 300, 975, 285);
+    stopKey_->setContext(Qt::WidgetWithChildrenShortcut);
+    ShowEvaluating(false);
 
     connect(evaluateButton_, &QPushButton::clicked, this, &CalculatorPanel::Evaluate);
     // Enter evaluates; a one-line box swallows the key, so no line break reaches it.
     connect(expressionBox_, &QLineEdit::returnPressed, this, &CalculatorPanel::Evaluate);
+    connect(removeButton_, &QPushButton::clicked, this, &CalculatorPanel::RemoveVariable);
+    connect(variableGrid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &CalculatorPanel::ShowPickedRow);
+    connect(stopButton_, &QPushButton::clicked, this, &CalculatorPanel::StopEvaluation);
+    connect(stopKey_, &QShortcut::activated, this, &CalculatorPanel::StopEvaluation);
+}
+
+CalculatorPanel::~CalculatorPanel() {
+    delete evaluation_;  // stops its line and waits for its thread
 }
 
 void CalculatorPanel::InitCalculator() {
@@ -54,29 +81,121 @@ void CalculatorPanel::InitCalculator() {
 
 void CalculatorPanel::UpdateGridVars() {
     variableGrid_->BeginUpdate();
-    for (int i = 1; i < kGridRows; ++i) {
-        const Variable& slot = calculator_.Slot(i);
-        variableGrid_->setCellText(i, 0, QString::number(i));
-        variableGrid_->setCellText(i, 1, FromStd(slot.Name));
-        variableGrid_->setCellText(i, 2, FromStd(slot.Value));
+    int row = 1;
+    for (; row < kGridRows; ++row) {
+        const Variable& slot = calculator_.Slot(row);
+        variableGrid_->setCellText(row, 0, QString::number(row));
+        variableGrid_->setCellText(row, 1, FromStd(slot.Name));
+        variableGrid_->setCellText(row, 2, FromStd(slot.Value));
         if (slot.Name.empty()) {
             break;
         }
     }
+    // A removal shrinks the table: rows it no longer reaches are blanked.
+    for (int stale = row + 1; stale <= gridRowsInUse_ && stale < kGridRows; ++stale) {
+        for (int column = 0; column < 3; ++column) {
+            variableGrid_->setCellText(stale, column, QString());
+        }
+    }
+    gridRowsInUse_ = row;
     variableGrid_->EndUpdate();
     variableGrid_->setCurrentIndex(variableGrid_->model()->index(1, 0));
+    ShowPickedRow();
+}
+
+void CalculatorPanel::ShowPickedRow() {
+    const int row = variableGrid_->currentIndex().row();
+    // Row 1 is "Ans", which stays; free rows hold nothing to remove.
+    const int picked = row >= 2 && !calculator_.Slot(row).Name.empty() ? row : 0;
+    if (picked != pickedRow_) {
+        PaintRow(pickedRow_, false);
+        PaintRow(picked, true);
+        pickedRow_ = picked;
+    }
+    removeButton_->setEnabled(picked != 0 && evaluation_ == nullptr);
+}
+
+void CalculatorPanel::PaintRow(int row, bool picked) {
+    if (row == 0) {
+        return;
+    }
+    const QPalette& palette = variableGrid_->palette();
+    for (int column = 1; column < 3; ++column) {
+        variableGrid_->setCellBackColor(row, column,
+                                        palette.color(picked ? QPalette::Highlight : QPalette::Base));
+        variableGrid_->setCellTextColor(row, column,
+                                        palette.color(picked ? QPalette::HighlightedText : QPalette::Text));
+    }
 }
 
 void CalculatorPanel::Evaluate() {
+    if (evaluation_ != nullptr) {
+        return;
+    }
     const QString line = expressionBox_->text();
-    outputList_->addItem(line);
-    const QString result = FromStd(calculator_.ExecuteStatement(line.toStdString()));
-    // A loop's results arrive joined by CR LF; the item shows them one per line.
-    auto* item = new QListWidgetItem(QString(result).replace(QLatin1String("\r\n"), QLatin1String("\n")));
-    item->setData(Qt::UserRole, result);
-    outputList_->addItem(item);
-    outputList_->scrollToBottom();
+    AppendOutput(line);
+    evaluation_ = new LineEvaluation(calculator_, line.toStdString(), this);
+    connect(evaluation_, &LineEvaluation::finished, this, &CalculatorPanel::FinishEvaluation);
+    if (evaluation_->WaitFor(kPatienceMilliseconds)) {
+        FinishEvaluation();
+    } else {
+        ShowEvaluating(true);
+    }
+}
+
+void CalculatorPanel::FinishEvaluation() {
+    if (evaluation_ == nullptr || !evaluation_->isFinished()) {
+        return;
+    }
+    LineEvaluation* finished = std::exchange(evaluation_, nullptr);
+    finished->disconnect(this);
+    finished->deleteLater();
+    calculator_ = std::move(finished->calculator());
+    // A loop's results arrive joined by CR LF; the list shows them one per row.
+    AppendOutput(FromStd(finished->result()));
     UpdateGridVars();
+    ShowEvaluating(false);
+}
+
+void CalculatorPanel::StopEvaluation() {
+    if (evaluation_ == nullptr) {
+        return;
+    }
+    // Deleting it stops the loop before its next pass; its copy of the table goes
+    // with it, so the variables stay as they were before the line.
+    delete std::exchange(evaluation_, nullptr);
+    AppendOutput(kStoppedText);
+    ShowEvaluating(false);
+}
+
+void CalculatorPanel::RemoveVariable() {
+    const int row = variableGrid_->currentIndex().row();
+    if (evaluation_ == nullptr && calculator_.RemoveVariable(row)) {
+        UpdateGridVars();
+    }
+}
+
+void CalculatorPanel::AppendOutput(const QString& text) {
+    outputLines_->AppendItem(text);
+    outputView_->scrollToBottom();
+}
+
+void CalculatorPanel::ShowEvaluating(bool evaluating) {
+    expressionBox_->setEnabled(!evaluating);
+    evaluateButton_->setEnabled(!evaluating);
+    evaluatingLabel_->setVisible(evaluating);
+    stopButton_->setVisible(evaluating);
+    stopKey_->setEnabled(evaluating);
+    ShowPickedRow();
+    if (evaluating) {
+        // The list keeps the focus inside the page, where Esc reaches the shortcut.
+        outputView_->setFocus(Qt::OtherFocusReason);
+    } else if (expressionBox_->isVisible()) {
+        // The next line is typed at once, and Space or Enter never re-run the last one
+        // from the button that was clicked. (A hidden page is left alone: the user has
+        // gone to another tab meanwhile.)
+        expressionBox_->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 }  // namespace orvanta

@@ -6,44 +6,77 @@
 
 #include "core/calc/Calculator.h"
 
+class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
+class QShortcut;
 class QWidget;
 
 namespace orvanta {
 
 class FlexGrid;
+class LineEvaluation;
+class OutputLines;
+class OutputListView;
 
 // The "Calculator" page: a line typed into txtExpression is evaluated on "Evaluate"
 // or Enter, the line and its result are appended to lstCalcOut, and GridVars shows
-// the variable table.
+// the variable table. A line that runs long goes on in the background: the input
+// waits, the page says so, and Esc or "Stop" abandons the line.
 class CalculatorPanel : public QObject {
     Q_OBJECT
 public:
     static constexpr int kGridRows = 256;
+    // A line that ends within this time is shown at once, as if it had run on the
+    // window's own thread; a longer one lets the window go on meanwhile.
+    static constexpr int kPatienceMilliseconds = 50;
+    // The item shown for a line the user abandoned; it is no result of the line.
+    static constexpr const char* kStoppedText = "Stopped";
 
     explicit CalculatorPanel(QWidget* page);
+    ~CalculatorPanel() override;
 
     // The start-up step: grid headers, "Ans" in slot 1, first refresh, column layout.
     void InitCalculator();
     void UpdateGridVars();
     void Evaluate();
+    // Abandons the line being evaluated; the variable table stays as it was before it.
+    void StopEvaluation();
+    // Removes the variable of the grid's current row ("Ans" in row 1 stays).
+    void RemoveVariable();
 
+    bool isEvaluating() const { return evaluation_ != nullptr; }
     const Calculator& calculator() const { return calculator_; }
     FlexGrid* grid() const { return variableGrid_; }
-    QListWidget* output() const { return outputList_; }
+    OutputListView* output() const { return outputView_; }
+    const OutputLines& outputLines() const { return *outputLines_; }
     QLineEdit* input() const { return expressionBox_; }
     QPushButton* evaluateButton() const { return evaluateButton_; }
     QPushButton* removeButton() const { return removeButton_; }
+    QPushButton* stopButton() const { return stopButton_; }
 
 private:
+    void FinishEvaluation();
+    // Marks the grid's current row when it holds a variable that can be removed, and
+    // offers "Remove" only then.
+    void ShowPickedRow();
+    void PaintRow(int row, bool picked);
+    void ShowEvaluating(bool evaluating);
+    void AppendOutput(const QString& text);
+
     Calculator calculator_;
+    LineEvaluation* evaluation_ = nullptr;
+    int gridRowsInUse_ = 0;
+    int pickedRow_ = 0;  // 0: none
     FlexGrid* variableGrid_;
-    QListWidget* outputList_;
+    OutputLines* outputLines_;
+    OutputListView* outputView_;
     QLineEdit* expressionBox_;
     QPushButton* evaluateButton_;
     QPushButton* removeButton_;
+    QLabel* evaluatingLabel_;
+    QPushButton* stopButton_;
+    QShortcut* stopKey_;
 };
 
 }  // namespace orvanta

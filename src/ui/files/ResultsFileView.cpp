@@ -14,6 +14,7 @@
 #include "core/files/ResultsFile.h"
 
 #include "ui/QtConvert.h"
+#include "ui/files/NonBlockingOpen.h"
 
 namespace orvanta {
 
@@ -49,10 +50,9 @@ TransferOutcome Failure(const QString& message) {
 }  // namespace
 
 TransferOutcome LoadResultsFile(const QString& path, const LoadTarget& target) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return Failure(
-            QStringLiteral("Could not open \"%1\" for reading: %2.").arg(Shown(path), file.errorString()));
+    QFile file;
+    if (const QString refusal = OpenForReading(file, path); !refusal.isEmpty()) {
+        return Failure(refusal + QStringLiteral(" Nothing was changed."));
     }
 
     target.clearResults();
@@ -138,16 +138,15 @@ bool WriteRecords(QFileDevice& file, const SpinModel& model, const std::function
     return true;
 }
 
-// A device or pipe (/dev/null, a full disk's test device /dev/full) cannot be
-// replaced by a temporary file: renaming one over it would put a plain file in
-// the device's place. Such a target is written directly, and every failed
-// write or flush is reported.
+// A device (/dev/null, a full disk's test device /dev/full) cannot be replaced by
+// a temporary file: renaming one over it would put a plain file in the device's
+// place. Such a target is written directly, and every failed write or flush is
+// reported; a pipe or socket is refused before it is opened.
 TransferOutcome SaveToDevice(const QString& path, const SpinModel& model,
                              const std::function<bool()>& cancelled) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return Failure(QStringLiteral("Could not open \"%1\" for writing: %2. Nothing was saved.")
-                           .arg(Shown(path), file.errorString()));
+    QFile file;
+    if (const QString refusal = OpenDeviceForWriting(file, path); !refusal.isEmpty()) {
+        return Failure(refusal + QStringLiteral(" Nothing was saved."));
     }
     bool wasCancelled = false;
     if (!WriteRecords(file, model, cancelled, wasCancelled) || !file.flush()) {

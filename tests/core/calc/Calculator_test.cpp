@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -139,7 +140,10 @@ INSTANTIATE_TEST_SUITE_P(
     RunawayLoops, ExecuteLine,
     ::testing::Values(
         LineRow{{}, "for i = 1 to 3 step 0 : i", "Error", {{"i", std::nullopt}}},
-        LineRow{{"z = 0"}, "for i = 5 to 1 step z : i", "Error", {{"i", std::nullopt}}},
+        LineRow{{}, "for i = 2 to 2 step 0 : i", "Error", {{"i", std::nullopt}}},
+        // A loop that runs no pass is no fault, whatever its step; Ans holds STEP.
+        LineRow{{}, "for i = 3 to 1 step 0 : i", "", {{"i", std::nullopt}, {"Ans", "0"}}},
+        LineRow{{"z = 0"}, "for i = 5 to 1 step z : i", "", {{"i", std::nullopt}, {"Ans", "0"}}},
         LineRow{{}, "for i = 1 to 2000000 : i", "Error", {{"i", std::nullopt}, {"Ans", "2000000"}}},
         LineRow{{}, "for i = 1 to 1000001 : i", "Error", {{"i", std::nullopt}}},
         LineRow{{"m = -0.000001"}, "for i = 1 to -1 step m : i", "Error", {{"i", std::nullopt}}},
@@ -254,6 +258,34 @@ TEST(ExecuteStatement, ThreeHundredVariablesFillTheTableWithoutOverflowingIt) {
     EXPECT_EQ(calculator.Slot(254).Name, "v300") << "the newest name takes the last slot";
     EXPECT_EQ(calculator.Slot(255).Name, "");
     EXPECT_EQ(calculator.ExecuteStatement("v1 + v300"), "301");
+}
+
+TEST(ExecuteStatement, AStopRequestEndsALoopBeforeItsNextPass) {
+    Calculator calculator;
+    std::stop_source source;
+    source.request_stop();
+    EXPECT_EQ(calculator.ExecuteStatement("for i = 1 to 1000000 : i", source.get_token()), "");
+    EXPECT_EQ(calculator.GetVariable("i"), "") << "no pass ran";
+    EXPECT_EQ(calculator.ExecuteStatement("2+3", source.get_token()), "5") << "a single statement runs whole";
+}
+
+TEST(Calculator, RemovingAVariableClosesTheGapAndNeverTakesAns) {
+    Calculator calculator;
+    calculator.InitCalculator();
+    for (const char* line : {"a = 1", "b = 2", "c = 3"}) {
+        calculator.ExecuteStatement(line);
+    }
+    EXPECT_FALSE(calculator.RemoveVariable(1));
+    EXPECT_FALSE(calculator.RemoveVariable(5)) << "a free slot";
+    EXPECT_TRUE(calculator.RemoveVariable(3));
+    std::vector<std::string> names;
+    for (int i = 1; i <= 5; ++i) {
+        names.push_back(calculator.Slot(i).Name);
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"Ans", "a", "c", "", ""}));
+    EXPECT_EQ(calculator.GetVariable("c"), "3");
+    EXPECT_EQ(calculator.ExecuteStatement("d = 4"), "4");
+    EXPECT_EQ(calculator.Slot(4).Name, "d") << "the next name takes the first free slot";
 }
 
 TEST(Calculator, InitNamesSlotOneAns) {

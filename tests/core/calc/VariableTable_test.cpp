@@ -64,6 +64,22 @@ TEST(VariableTable, AFullTableReplacesSlot254AndNeverFills255) {
     EXPECT_EQ(table.Slot(100).Name, "V100") << "an update still finds its slot";
 }
 
+TEST(VariableTable, RemovingFromAFullTableMovesEveryLaterSlotUp) {
+    VariableTable table;
+    for (int i = 1; i <= 254; ++i) {
+        table.SetVariable(std::string("v").append(std::to_string(i)), std::to_string(i));
+    }
+    EXPECT_TRUE(table.RemoveSlot(1));
+    EXPECT_EQ(table.Slot(1).Name, "v2");
+    EXPECT_EQ(table.Slot(253).Name, "v254");
+    EXPECT_EQ(table.Slot(254).Name, "");
+    EXPECT_FALSE(table.RemoveSlot(254)) << "now free";
+    EXPECT_FALSE(table.RemoveSlot(0));
+    EXPECT_FALSE(table.RemoveSlot(256));
+    table.SetVariable("new", "1");
+    EXPECT_EQ(table.Slot(254).Name, "new");
+}
+
 TEST(VariableTable, SlotsOutsideTheTableReadAsEmpty) {
     VariableTable table;
     table.SetVariable("x", "1");

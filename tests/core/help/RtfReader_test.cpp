@@ -5,9 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "core/help/HtmlPageWriter.h"
 
 namespace orvanta {
 namespace {
@@ -38,10 +41,38 @@ std::size_t Count(const std::string& text, const std::string& part) {
     return count;
 }
 
+// The page with each run's class replaced by the style the page's style sheet
+// gives it, so that rows name a run's format as it reads.
+std::string WithInlineStyles(const std::string& page) {
+    const std::size_t head = page.find("<head><style>\n");
+    const std::size_t headEnd = page.find("</style></head>");
+    if (head == std::string::npos || headEnd == std::string::npos) {
+        return page;
+    }
+    std::map<std::string, std::string> styles;
+    std::istringstream sheet(page.substr(head + 14, headEnd - head - 14));
+    for (std::string rule; std::getline(sheet, rule);) {
+        const std::size_t open = rule.find(" { ");
+        styles["class=\"" + rule.substr(1, open - 1) + "\""] =
+            "style=\"" + rule.substr(open + 3, rule.size() - open - 5) + "\"";
+    }
+    std::string html = page.substr(0, head) + page.substr(headEnd + 15);
+    for (const auto& [reference, style] : styles) {
+        for (std::size_t at = html.find(reference); at != std::string::npos; at = html.find(reference, at)) {
+            html.replace(at, reference.size(), style);
+        }
+    }
+    return html;
+}
+
+std::string Html(std::string_view rtf) {
+    return WithInlineStyles(RtfToHtml(rtf));
+}
+
 class RtfToHtmlRow : public ::testing::TestWithParam<RtfRow> {};
 
 TEST_P(RtfToHtmlRow, HoldsTheExpectedFragments) {
-    const std::string html = RtfToHtml(GetParam().rtf);
+    const std::string html = Html(GetParam().rtf);
     for (const std::string& fragment : GetParam().present) {
         EXPECT_NE(html.find(fragment), std::string::npos) << "missing " << fragment << "\nin\n" << html;
     }
@@ -317,12 +348,70 @@ TEST(LargeDocument, FiftyMegabytesOfPicturesAndText) {
         rtf += "{\\b word}";
     }
     rtf += "\\par after}";
-    const std::string html = RtfToHtml(rtf);
+    const std::string html = Html(rtf);
     EXPECT_NE(html.find(">before</span>"), std::string::npos);
     EXPECT_NE(html.find("word</span></p>"), std::string::npos);
     EXPECT_NE(html.find(">after</span>"), std::string::npos);
     EXPECT_EQ(html.find("aaaa"), std::string::npos);
     EXPECT_LT(html.size(), 50'000'000u);
+}
+
+// Documents made to be costly to show. Whatever they hold, the page keeps within the
+// writer's budgets: each style written once, few format changes a paragraph, and a
+// bounded number of paragraphs, runs and characters, the rest left out with a note.
+struct CostlyRow {
+    std::string name;
+    std::string document;
+    bool cut;  // whether the page must end with the note
+};
+
+std::string RepeatedText(std::string_view start, std::string_view piece, std::size_t bytes) {
+    std::string text(start);
+    while (text.size() < bytes) {
+        text += piece;
+    }
+    return text;
+}
+
+class CostlyDocument : public ::testing::TestWithParam<CostlyRow> {};
+
+TEST_P(CostlyDocument, StaysWithinThePagesBudgets) {
+    const std::string page = RtfToHtml(GetParam().document);
+    EXPECT_LT(page.size(), 16'000'000u);
+    EXPECT_LE(Count(page, "<p "), HtmlPageWriter::kMaxParagraphs + 1);
+    EXPECT_LE(Count(page, "<span"), HtmlPageWriter::kMaxRuns);
+    EXPECT_LE(Count(page, " { "), HtmlPageWriter::kMaxStyles) << "rules of the style sheet";
+    std::size_t mostRuns = 0;
+    for (std::size_t at = page.find("<p "); at != std::string::npos;) {
+        const std::size_t end = page.find("</p>", at);
+        mostRuns = std::max(mostRuns, Count(page.substr(at, end - at), "<span"));
+        at = page.find("<p ", end);
+    }
+    EXPECT_LE(mostRuns, HtmlPageWriter::kMaxRunsPerParagraph + 1u);
+    EXPECT_EQ(page.find(HtmlPageWriter::kCutNote) != std::string::npos, GetParam().cut);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Hostile, CostlyDocument,
+    ::testing::Values(
+        // A 1 MB font name used by 2,000 runs: named once, and cut.
+        CostlyRow{"HugeFontNameInManyRuns",
+                  RepeatedText("{\\rtf1{\\fonttbl{\\f0 " + std::string(1'000'000, 'N') + ";}}",
+                               "{\\f0 x}{\\f0\\b y}", 1'000'000 + 2'000 * 16),
+                  false},
+        CostlyRow{"BoldOnAndOffInOneParagraph", RepeatedText("{\\rtf1 ", "\\b x\\b0 y", 4'000'000), true},
+        CostlyRow{"OnlyParagraphEnds", RepeatedText("{\\rtf1 ", "\\par", 15'000'000), true},
+        CostlyRow{"EveryRunItsOwnSize", RepeatedText("{\\rtf1 ", "\\fs1 a\\fs2 b\\fs3 c\\par", 200'000),
+                  true},
+        CostlyRow{"OneLineOfPlainText", std::string(4'000'000, 'w'), true},
+        CostlyRow{"PlainTextOfBlankLines", std::string(4'000'000, '\n'), true}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(CostlyDocument, AFontNameIsCutAndWrittenOnce) {
+    const std::string page = RtfToHtml("{\\rtf1{\\fonttbl{\\f0 " + std::string(1'000'000, 'N') +
+                                       ";}}{\\f0 x}{\\f0\\b y}{\\f0 z}}");
+    EXPECT_EQ(Count(page, std::string(64, 'N')), 2u) << "two styles, each naming the font";
+    EXPECT_EQ(page.find(std::string(65, 'N')), std::string::npos);
 }
 
 std::string ReadHelpFile() {
@@ -336,7 +425,7 @@ TEST(HelpDocument, ReadsAsAGuideWithItsHeadings) {
     const std::string rtf = ReadHelpFile();
     ASSERT_FALSE(rtf.empty()) << "help.rtf not found at " << ORVANTA_HELP_RTF;
     ASSERT_TRUE(rtf.starts_with("{\\rtf1"));
-    const std::string html = RtfToHtml(rtf);
+    const std::string html = Html(rtf);
     for (const char* heading :
          {"Entering spins", "The results grid", "The charts", "Analysing the history", "A worked example",
           "The calculator", "Loops", "Functions", "Saving and opening", "Themes"}) {

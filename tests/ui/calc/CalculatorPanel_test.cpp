@@ -2,13 +2,21 @@
 
 #include "ui/calc/CalculatorPanel.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
+#include "ui/calc/OutputLines.h"
+#include "ui/calc/OutputListView.h"
 #include "ui/widgets/FlexGrid.h"
 
 #include "support/GridReading.h"
@@ -32,14 +40,26 @@ protected:
         QTest::keyClicks(panel_.input(), line);
         QTest::keyClick(panel_.input(), Qt::Key_Return);
     }
+    // The items of the output list, as added (a loop's lines joined by CR LF).
     Texts Output() const {
         Texts items;
-        for (int i = 0; i < panel_.output()->count(); ++i) {
-            items.push_back(panel_.output()->item(i)->data(Qt::UserRole).isValid()
-                                ? panel_.output()->item(i)->data(Qt::UserRole).toString().toStdString()
-                                : panel_.output()->item(i)->text().toStdString());
+        for (int i = 0; i < panel_.outputLines().itemCount(); ++i) {
+            items.push_back(panel_.outputLines().itemText(i).toStdString());
         }
         return items;
+    }
+    // The rows of the list on screen, one a line.
+    Texts Shown() const {
+        Texts rows;
+        for (int row = 0; row < panel_.outputLines().rowCount(); ++row) {
+            rows.push_back(panel_.outputLines().lineText(row).toStdString());
+        }
+        return rows;
+    }
+    void ClickGridRow(int row) {
+        FlexGrid* grid = panel_.grid();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->visualRect(grid->model()->index(row, 1)).center());
     }
     Texts Row(int row) const { return RowTexts(panel_.grid(), row); }
 };
@@ -86,9 +106,44 @@ TEST_F(CalculatorPanelTest, VariablesFillRowsInOrderAndKeepTheirSlot) {
 
 TEST_F(CalculatorPanelTest, ALoopIsOneItemOfSeveralLines) {
     Enter("for i = 1 to 3 : i*2");
-    ASSERT_EQ(panel_.output()->count(), 2);
+    ASSERT_EQ(Output().size(), 2);
     EXPECT_EQ(Output()[1], "2\r\n4\r\n6");
-    EXPECT_EQ(panel_.output()->item(1)->text(), "2\n4\n6");
+    EXPECT_EQ(Shown(), (Texts{"for i = 1 to 3 : i*2", "2", "4", "6"}));
+}
+
+// Rows of one line each, scrolled by pixel: the view can bring every line of a
+// loop's result into sight.
+TEST_F(CalculatorPanelTest, EveryLineOfALoopCanBeScrolledTo) {
+    page_.show();
+    Enter("for i = 1 to 100 : i");
+    OutputListView* view = panel_.output();
+    QApplication::processEvents();
+    EXPECT_EQ(view->indexAt(QPoint(5, view->viewport()->height() - 3)).row(), 100) << "the newest line shows";
+    for (int row = 1; row <= 100; ++row) {
+        const QModelIndex index = view->model()->index(row, 0);
+        view->scrollTo(index);
+        EXPECT_TRUE(view->viewport()->rect().contains(view->visualRect(index))) << "line " << row;
+        EXPECT_EQ(index.data().toString(), QString::number(row));
+    }
+}
+
+TEST_F(CalculatorPanelTest, SelectedLinesAreCopiedAndClearEmptiesTheList) {
+    page_.show();
+    Enter("for i = 1 to 5 : i*i");
+    OutputListView* view = panel_.output();
+    const auto rowCentre = [view](int row) {
+        return view->visualRect(view->model()->index(row, 0)).center();
+    };
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rowCentre(2));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ShiftModifier, rowCentre(4));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ControlModifier, rowCentre(0));
+    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "for i = 1 to 5 : i*i\n4\n9\n16");
+
+    view->findChild<QAction*>("actClearOutput")->trigger();
+    EXPECT_EQ(panel_.outputLines().rowCount(), 0);
+    Enter("2+3");
+    EXPECT_EQ(Output(), (Texts{"2+3", "5"}));
 }
 
 TEST_F(CalculatorPanelTest, FailuresAreItemsOfTheList) {
@@ -97,11 +152,37 @@ TEST_F(CalculatorPanelTest, FailuresAreItemsOfTheList) {
     EXPECT_EQ(Output(), (Texts{"1/0", "Error", "asin(2)", "Error: ASin() value out of range"}));
 }
 
-TEST_F(CalculatorPanelTest, RemoveDoesNothing) {
-    Enter("y = 7");
+TEST_F(CalculatorPanelTest, RemoveTakesThePickedVariableAndClosesTheGap) {
+    page_.show();
+    Enter("x = 1");
+    Enter("y = 2");
+    Enter("z = 3");
+    ClickGridRow(3);
     QTest::mouseClick(panel_.removeButton(), Qt::LeftButton);
-    EXPECT_EQ(Row(2), (Texts{"2", "y", "7"}));
-    EXPECT_EQ(panel_.output()->count(), 2);
+    EXPECT_EQ(Row(2), (Texts{"2", "x", "1"}));
+    EXPECT_EQ(Row(3), (Texts{"3", "z", "3"}));
+    EXPECT_EQ(Row(4), (Texts{"4", "", ""}));
+    EXPECT_EQ(Row(5), (Texts{"", "", ""})) << "the row the table no longer reaches is blank";
+    EXPECT_EQ(panel_.calculator().GetVariable("y"), "");
+
+    ClickGridRow(1);
+    EXPECT_FALSE(panel_.removeButton()->isEnabled());
+    QTest::mouseClick(panel_.removeButton(), Qt::LeftButton);
+    EXPECT_EQ(Row(1), (Texts{"1", "Ans", ""})) << "Ans stays in row 1";
+    EXPECT_EQ(Output().size(), 6) << "the output is not touched";
+}
+
+// Closing the program while a long line runs stops the line; nothing waits for it.
+TEST(CalculatorPanelLifetime, APageClosedWhileALineRunsStopsTheLine) {
+    auto page = std::make_unique<QWidget>();
+    auto* panel = new CalculatorPanel(page.get());
+    panel->input()->setText("for i = 1 to 1000000 : i + i + i + i + i + i + i + i + i + i + i + i + i + i");
+    QTest::keyClick(panel->input(), Qt::Key_Return);
+    ASSERT_TRUE(panel->isEvaluating());
+    QElapsedTimer clock;
+    clock.start();
+    page.reset();
+    EXPECT_LT(clock.elapsed(), 1000);
 }
 
 TEST_F(CalculatorPanelTest, AFullTableReplacesSlot254) {
