@@ -47,6 +47,14 @@ public:
     void BeginUpdate();
     void EndUpdate();
 
+    // A row drawn as selected: its fixed cell in the selection colours and a frame
+    // around the row, so that the cells keep their own colours. -1 for none.
+    void setMarkedRow(int row);
+    int markedRow() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     std::unique_ptr<FlexGridModel> model_;
 };
