@@ -21,6 +21,8 @@
 #include <QScrollBar>
 #include <QSlider>
 #include <QTextBrowser>
+#include <QTimer>
+#include <QUndoStack>
 
 #include <algorithm>
 #include <ranges>
@@ -38,14 +40,22 @@
 #include "ui/analysis/SearchGrids.h"
 #include "ui/calc/CalculatorPanel.h"
 #include "ui/charts/StatChart.h"
+#include "ui/edit/HistoryEditor.h"
+#include "ui/edit/PendingInsert.h"
 #include "ui/files/ResultsFileView.h"
+#include "ui/files/SaveQuestion.h"
+#include "ui/files/SpinCount.h"
 #include "ui/grid/ResultsGrid.h"
+#include "ui/recovery/RecoveryJournal.h"
+#include "ui/recovery/RecoveryOffer.h"
 #include "ui/widgets/ClickArea.h"
 #include "ui/widgets/FlexGrid.h"
 
 namespace orvanta {
 
 namespace {
+
+constexpr const char* kCaption = "Orvanta  v1.2";
 
 constexpr const char* kPageCaptions[kTabPageCount] = {
     "Main", "Statistics Summary", "Color",      "High/Low", "Even/Odd", "n 12", "Row", "Column",
@@ -81,11 +91,21 @@ QSlider* MakeSlider(QWidget* page, const QString& name, const QString& accessibl
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), numberTable_(BuildNumberTable()) {
     setObjectName("Form1");
-    setWindowTitle("Orvanta  v1.2");
+    setWindowTitle(kCaption);
     setWindowIcon(WindowIcon());
     QFont font("Liberation Sans");
     font.setPointSizeF(8.25);
     setFont(font);
+
+    editor_ = new HistoryEditor(model_, this);
+    journal_ = new RecoveryJournal(RecoveryJournal::DefaultFolder(), this);
+    editor_->setJournal(journal_);
+    pendingInsert_ = new PendingInsert(this);
+    connect(editor_, &HistoryEditor::changed, this, &MainWindow::FollowHistory);
+    connect(editor_, &HistoryEditor::stateChanged, this, &MainWindow::UpdateCaption);
+    connect(journal_, &RecoveryJournal::failed, this, &MainWindow::ShowRecoveryOff);
+    connect(pendingInsert_, &PendingInsert::stateChanged, this, &MainWindow::ShowPendingInsert);
+    connect(pendingInsert_, &PendingInsert::chosen, this, &MainWindow::InsertChosen);
 
     CreateMenu();
     CreateTabs();
@@ -131,11 +151,23 @@ void MainWindow::CreateMenu() {
             &MainWindow::SaveResultsFile);
     file->addSeparator()->setObjectName("mnu_sep1");
     QAction* exit = AddMenuAction(file, "mnu_Exit", "E&xit", QKeySequence::Quit);
-    // Ends the program at once: no question, nothing saved.
+    // Closing asks about unsaved spins; the program ends once the window has closed.
     connect(exit, &QAction::triggered, this, [this] {
-        exiting_ = true;  // a load or save in progress stops at its next record
-        QCoreApplication::exit(0);
+        if (close()) {
+            QCoreApplication::exit(0);
+        }
     });
+
+    QMenu* edit = menuBar()->addMenu("&Edit");
+    edit->setObjectName("mnu_Edit");
+    edit->setAccessibleName("Edit");
+    QAction* undo = editor_->undoStack()->createUndoAction(edit, "&Undo");
+    undo->setObjectName("mnu_Undo");
+    undo->setShortcuts(QKeySequence::Undo);
+    QAction* redo = editor_->undoStack()->createRedoAction(edit, "&Redo");
+    redo->setObjectName("mnu_Redo");
+    redo->setShortcuts(QKeySequence::Redo);
+    edit->addActions({undo, redo});
 }
 
 void MainWindow::CreateTabs() {
@@ -153,6 +185,7 @@ void MainWindow::CreateTabs() {
         tabs_->addTab(pageWidget, caption);
     }
     tabs_->setCurrentIndex(static_cast<int>(TabPage::Main));
+    connect(tabs_, &QTabWidget::currentChanged, pendingInsert_, &PendingInsert::Cancel);
 }
 
 // Created from the bottom of the stack to the top: pictures, click areas and labels
@@ -195,17 +228,30 @@ void MainWindow::CreateMainPage() {
     SetTabIndex(resultsGrid_->grid(), 33);
     SetTabIndex(resultsGrid_->scrollBar(), 36);
 
-    auto* insert = Named(new QPushButton("Insert Item", main), "cmdInsertResult", "Insert Item");
-    TabControl::Place(insert, 1800, 5880, 1575, 375);
-    SetTabIndex(insert, 1);
+    connect(resultsGrid_, &ResultsGrid::removeRequested, this, &MainWindow::RemoveSelectedSpin);
+    connect(resultsGrid_, &ResultsGrid::insertRequested, this, &MainWindow::BeginInsert);
+
+    // Pressed in while it waits for the number to insert; a second click cancels.
+    insertButton_ = Named(new QPushButton("Insert Item", main), "cmdInsertResult", "Insert Item");
+    insertButton_->setCheckable(true);
+    TabControl::Place(insertButton_, 1800, 5880, 1575, 375);
+    SetTabIndex(insertButton_, 1);
+    connect(insertButton_, &QPushButton::clicked, this, [this] {
+        if (pendingInsert_->isActive()) {
+            pendingInsert_->Cancel();
+        } else {
+            BeginInsert();
+        }
+    });
     auto* remove = Named(new QPushButton("Remove Item", main), "cmdRemoveItem", "Remove Item");
     TabControl::Place(remove, 3480, 5880, 1575, 375);
     SetTabIndex(remove, 2);
+    connect(remove, &QPushButton::clicked, this, &MainWindow::RemoveSelectedSpin);
 
-    auto* messages = Named(new QPlainTextEdit(main), "txtMessages", "Messages");
-    messages->setTabChangesFocus(true);
-    TabControl::Place(messages, 240, 6600, 4815, 1215);
-    SetTabIndex(messages, 46);
+    messages_ = Named(new QPlainTextEdit(main), "txtMessages", "Messages");
+    messages_->setTabChangesFocus(true);
+    TabControl::Place(messages_, 240, 6600, 4815, 1215);
+    SetTabIndex(messages_, 46);
 
     categoryBox_ = Named(new QComboBox(main), "cboPastResults", "Analysis category");
     categoryBox_->setEditable(true);
@@ -328,9 +374,62 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // Closing asks nothing; a load or save in progress stops at its next record.
+    if (!exiting_ && !ConfirmUnsavedSpins()) {
+        event->ignore();
+        return;
+    }
+    // Saved, discarded or nothing to save: a clean end. A load or save in progress
+    // stops at its next record.
     exiting_ = true;
+    journal_->EndCleanly();
     QMainWindow::closeEvent(event);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        // Asked once the window is on the screen, so the question has its window.
+        QTimer::singleShot(0, this, &MainWindow::OfferStartupRecovery);
+    }
+}
+
+void MainWindow::OfferStartupRecovery() {
+    ShowRecoveryOff();
+    const QString restored = OfferRecovery(this, *journal_, [this](const JournalContents& contents) {
+        pendingInsert_->Cancel();
+        editor_->Restore(contents.spins, FromStd(contents.file));
+    });
+    if (!restored.isEmpty()) {
+        ShowStatus(restored);
+    }
+}
+
+// Said once, when the window is on the screen; the program works on without it.
+void MainWindow::ShowRecoveryOff() {
+    if (journal_->failure().isEmpty() || recoveryOffShown_ || !isVisible()) {
+        return;
+    }
+    recoveryOffShown_ = true;
+    ShowFailure(QStringLiteral("Crash recovery is off: %1. Spins are still recorded, but a crash would lose "
+                               "those not saved.")
+                    .arg(journal_->failure()),
+                "recoveryMessage");
+}
+
+bool MainWindow::ConfirmUnsavedSpins() {
+    if (!editor_->isModified()) {
+        return true;
+    }
+    switch (AskToSaveSpins(this, editor_->fileName(), model_.SpinCount())) {
+        case SaveAnswer::Save:
+            return SaveResultsFile();
+        case SaveAnswer::Discard:
+            return true;
+        case SaveAnswer::Cancel:
+            break;
+    }
+    return false;
 }
 
 void MainWindow::SetTabIndex(QWidget* control, int index) {
@@ -359,6 +458,9 @@ QString MainWindow::FileDialogFolder() const {
 }
 
 void MainWindow::LoadResultsFile() {
+    if (!ConfirmUnsavedSpins()) {
+        return;
+    }
     QFileDialog dialog(this, "Open");
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -370,24 +472,32 @@ void MainWindow::LoadResultsFile() {
     }
 }
 
-void MainWindow::SaveResultsFile() {
+bool MainWindow::SaveResultsFile() {
     QFileDialog dialog(this, "Save");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter("*.dat");
     dialog.setDefaultSuffix("dat");
     dialog.setDirectory(FileDialogFolder());
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
-        SaveResultsFileTo(dialog.selectedFiles().constFirst());
-    }
+    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() &&
+           SaveResultsFileTo(dialog.selectedFiles().constFirst());
 }
 
+// The load replays the file outside the undo history and starts a fresh one.
 bool MainWindow::LoadResultsFileFrom(const QString& path) {
     return RunFileCommand([&] {
-        const LoadTarget target{[this] { model_.ClearResults(); }, [this](int n) { AddResult(n); },
-                                [this] { return exiting_; }};
+        const LoadTarget target{[this] {
+                                    pendingInsert_->Cancel();
+                                    editor_->BeginLoad();
+                                },
+                                [this](int n) { editor_->AppendLoaded(n); }, [this] { return exiting_; }};
         const TransferOutcome outcome = orvanta::LoadResultsFile(path, target);
-        emit historyChanged();
-        if (!outcome.ok) {
+        if (outcome.replaced) {
+            editor_->EndLoad(path, outcome.ok);
+        }
+        if (outcome.ok) {
+            ShowStatus(QStringLiteral("Loaded %1 from %2.")
+                           .arg(SpinCountText(outcome.spins), QDir::toNativeSeparators(path)));
+        } else if (!outcome.message.isEmpty()) {
             ShowFailure(outcome.message);
         }
         return outcome.ok;
@@ -396,8 +506,13 @@ bool MainWindow::LoadResultsFileFrom(const QString& path) {
 
 bool MainWindow::SaveResultsFileTo(const QString& path) {
     return RunFileCommand([&] {
+        const quint64 version = editor_->version();
         const TransferOutcome outcome = orvanta::SaveResultsFile(path, model_, [this] { return exiting_; });
-        if (!outcome.ok) {
+        if (outcome.ok) {
+            editor_->MarkSaved(path, editor_->version() == version);
+            ShowStatus(QStringLiteral("Saved %1 to %2.")
+                           .arg(SpinCountText(outcome.spins), QDir::toNativeSeparators(path)));
+        } else if (!outcome.message.isEmpty()) {
             ShowFailure(outcome.message);
         }
         return outcome.ok;
@@ -417,10 +532,10 @@ bool MainWindow::RunFileCommand(const std::function<bool()>& command) {
     return ok;
 }
 
-void MainWindow::ShowFailure(const QString& message) {
+void MainWindow::ShowFailure(const QString& message, const QString& name) {
     // Window-modal and not blocking: the program goes on, and the box closes with a click.
     auto* box = new QMessageBox(QMessageBox::Warning, "Orvanta", message, QMessageBox::Ok, this);
-    box->setObjectName("fileMessage");
+    box->setObjectName(name);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::WindowModal);
     box->open();
@@ -430,14 +545,98 @@ QWidget* MainWindow::page(TabPage which) const {
     return tabs_->widget(static_cast<int>(which));
 }
 
+void MainWindow::ShowStatus(const QString& text) {
+    messages_->setPlainText(text);
+}
+
+void MainWindow::UpdateCaption() {
+    const QString file = editor_->fileName();
+    setWindowTitle(file.isEmpty() ? QString(kCaption)
+                                  : QStringLiteral("%1[*] - %2").arg(QFileInfo(file).fileName(), kCaption));
+    setWindowModified(editor_->isModified());
+}
+
 void MainWindow::AddResult(int n) {
     if (!IsWheelNumber(n)) {
         return;
     }
-    model_.AddResult(n);
+    if (pendingInsert_->isActive()) {
+        InsertChosen(pendingInsert_->position(), n);
+        return;
+    }
+    const auto spin = static_cast<std::int8_t>(n);
+    editor_->Record({&spin, 1});
+}
+
+void MainWindow::RecordSpins(std::span<const int> spins, const QString& text) {
+    std::vector<std::int8_t> valid;
+    valid.reserve(spins.size());
+    for (const int n : spins) {
+        if (IsWheelNumber(n)) {
+            valid.push_back(static_cast<std::int8_t>(n));
+        }
+    }
+    pendingInsert_->Cancel();
+    editor_->Record(valid, text);
+}
+
+// Every change of the history, by hand, by undo or by a load, reaches the views here.
+void MainWindow::FollowHistory(const HistoryChange& change) {
+    // A waiting insertion aims at a spin that may have moved.
+    pendingInsert_->Cancel();
+    if (change.replaced) {
+        resultsGrid_->SelectSlot(0);
+    } else {
+        resultsGrid_->FollowChange(change.position, change.removed, change.inserted);
+    }
     resultsGrid_->UpdateGridMain();
     UpdateCharts();
     emit historyChanged();
+}
+
+void MainWindow::RemoveSelectedSpin() {
+    const int slot = resultsGrid_->SelectedSlot();
+    if (slot == 0) {
+        ShowStatus("There is no spin to remove.");
+        return;
+    }
+    const int n = model_.SpinAt(slot);
+    editor_->Remove(slot);
+    ShowStatus(QStringLiteral("Removed spin %1 (%2). Edit > Undo puts it back.").arg(slot).arg(n));
+}
+
+void MainWindow::BeginInsert() {
+    const int slot = resultsGrid_->SelectedSlot();
+    if (slot == 0) {
+        insertButton_->setChecked(false);
+        ShowStatus("There is no spin to insert before: click a number on the table to record it.");
+        return;
+    }
+    pendingInsert_->Start(slot);
+}
+
+void MainWindow::ShowPendingInsert() {
+    insertButton_->setChecked(pendingInsert_->isActive());
+    if (!pendingInsert_->isActive()) {
+        ShowStatus({});
+        return;
+    }
+    const int slot = pendingInsert_->position();
+    QString text = QStringLiteral(
+                       "Insert before spin %1 (%2): click the number on the table, or type it and press "
+                       "Enter. Esc cancels.")
+                       .arg(slot)
+                       .arg(model_.SpinAt(slot));
+    if (!pendingInsert_->typed().isEmpty()) {
+        text += QStringLiteral("\nTyped: %1").arg(pendingInsert_->typed());
+    }
+    ShowStatus(text);
+}
+
+void MainWindow::InsertChosen(int position, int n) {
+    pendingInsert_->Cancel();
+    editor_->Insert(position, n);
+    ShowStatus(QStringLiteral("Inserted %1 as spin %2.").arg(n).arg(position));
 }
 
 void MainWindow::UpdateCharts() {
