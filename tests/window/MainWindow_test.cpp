@@ -15,8 +15,12 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <string>
+
 #include "ui/TabControl.h"
 
+#include "support/DialogScript.h"
 #include "support/WindowFixture.h"
 
 namespace orvanta {
@@ -57,7 +61,22 @@ TEST_F(MainWindowTest, FileMenuHoldsOpenSaveAndExit) {
     EXPECT_EQ(items[2]->objectName(), "mnu_sep1");
     EXPECT_EQ(items[3]->objectName(), "mnu_Exit");
     EXPECT_EQ(items[3]->text(), "E&xit");
-    EXPECT_EQ(window_.menuBar()->actions().size(), 1);
+}
+
+TEST_F(MainWindowTest, EditMenuFollowsTheFileMenuWithUndoAndRedo) {
+    QStringList menus;
+    for (const QAction* menu : window_.menuBar()->actions()) {
+        menus << menu->menu()->objectName();
+    }
+    EXPECT_EQ(menus.mid(0, 2), QStringList({"mnu_File", "mnu_Edit"}));
+    const QMenu* edit = window_.findChild<QMenu*>("mnu_Edit");
+    EXPECT_EQ(edit->title(), "&Edit");
+    EXPECT_EQ(edit->actions().value(0), action("mnu_Undo"));
+    EXPECT_EQ(edit->actions().value(1), action("mnu_Redo"));
+    EXPECT_FALSE(action("mnu_Undo")->isEnabled());
+    window_.AddResult(17);
+    EXPECT_TRUE(action("mnu_Undo")->isEnabled());
+    EXPECT_EQ(action("mnu_Undo")->text(), "&Undo Spin 17");
 }
 
 TEST_F(MainWindowTest, TwelvePagesInOneRowWithMainShown) {
@@ -116,7 +135,13 @@ TEST_F(MainWindowTest, AddResultRecordsThroughTheModel) {
 TEST_F(MainWindowTest, CancellingAFileDialogChangesNothing) {
     window_.show();
     window_.AddResult(5);
-    for (const char* command : {"mnu_Open", "mnu_Save"}) {
+    for (const char* command : {"mnu_Save", "mnu_Open"}) {
+        // The spin is not saved: Open asks first.
+        std::unique_ptr<testing::DialogScript> discard;
+        if (command == std::string("mnu_Open")) {
+            discard = std::make_unique<testing::DialogScript>(
+                std::vector{testing::DialogScript::Click("unsavedSpinsQuestion", QMessageBox::Discard)});
+        }
         QString title;
         QTimer::singleShot(50, &window_, [&title] {
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
@@ -133,9 +158,9 @@ TEST_F(MainWindowTest, CancellingAFileDialogChangesNothing) {
     }
 }
 
+// With nothing unsaved, Exit asks nothing.
 TEST_F(MainWindowTest, ExitEndsTheEventLoopAtOnce) {
     window_.show();
-    window_.AddResult(12);
     QTimer::singleShot(0, &window_, [this] { action("mnu_Exit")->trigger(); });
     // A safety net so a broken Exit fails the test instead of hanging it.
     QTimer::singleShot(5000, &window_, [] { QCoreApplication::exit(99); });
