@@ -551,8 +551,13 @@ void MainWindow::ShowStatus(const QString& text) {
 
 void MainWindow::UpdateCaption() {
     const QString file = editor_->fileName();
-    setWindowTitle(file.isEmpty() ? QString(kCaption)
-                                  : QStringLiteral("%1[*] - %2").arg(QFileInfo(file).fileName(), kCaption));
+    if (file.isEmpty()) {
+        // The plain caption has no place for the mark; the window still knows.
+        setWindowTitle(kCaption);
+        setAttribute(Qt::WA_WindowModified, editor_->isModified());
+        return;
+    }
+    setWindowTitle(QStringLiteral("%1[*] - %2").arg(QFileInfo(file).fileName(), kCaption));
     setWindowModified(editor_->isModified());
 }
 

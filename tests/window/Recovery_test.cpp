@@ -34,12 +34,18 @@ using testing::DialogScript;
 // the windows made meanwhile keep their journals.
 class RecoveryTest : public testing::WindowWithFilesTest {
 protected:
-    RecoveryTest() : before_(qgetenv("XDG_DATA_HOME")) { qputenv("XDG_DATA_HOME", data_.path().toLocal8Bit()); }
+    RecoveryTest() : before_(qgetenv("XDG_DATA_HOME")) {
+        qputenv("XDG_DATA_HOME", data_.path().toLocal8Bit());
+    }
     ~RecoveryTest() override { qputenv("XDG_DATA_HOME", before_); }
 
     static QString Folder() { return RecoveryJournal::DefaultFolder(); }
-    static QStringList Journals() { return QDir(Folder()).entryList({"journal-*.log"}, QDir::Files, QDir::Name); }
-    static QByteArray JournalBytes(const QString& name) { return testing::ReadFile(QDir(Folder()).filePath(name)); }
+    static QStringList Journals() {
+        return QDir(Folder()).entryList({"journal-*.log"}, QDir::Files, QDir::Name);
+    }
+    static QByteArray JournalBytes(const QString& name) {
+        return testing::ReadFile(QDir(Folder()).filePath(name));
+    }
 
     // A new start of the program: the window shown, its start-up question answered
     // by the steps.
@@ -162,7 +168,8 @@ TEST_F(RecoveryTest, AFolderThatCannotBeWrittenTurnsRecoveryOffOnce) {
     QTest::qWait(50);
     const auto notices = window->findChildren<QMessageBox*>("recoveryMessage");
     ASSERT_EQ(notices.size(), 1);
-    EXPECT_TRUE(notices.front()->text().startsWith("Crash recovery is off")) << notices.front()->text().toStdString();
+    EXPECT_TRUE(notices.front()->text().startsWith("Crash recovery is off"))
+        << notices.front()->text().toStdString();
     EXPECT_EQ(SpinsOf(*window), (std::vector{9}));
 }
 

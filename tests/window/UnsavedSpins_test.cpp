@@ -131,8 +131,8 @@ TEST_F(UnsavedSpinsTest, ACancelledOrFailedSaveCancelsTheExit) {
     window_.show();
     Spin({3});
     for (const QString& target : {QString(), Path("missing/folder/x.dat")}) {
-        DialogScript script({DialogScript::Click("unsavedSpinsQuestion", QMessageBox::Save),
-                             DialogScript::Choose(target)});
+        DialogScript script(
+            {DialogScript::Click("unsavedSpinsQuestion", QMessageBox::Save), DialogScript::Choose(target)});
         EXPECT_FALSE(Leave(Way::Close));
         EXPECT_EQ(Spins(), (std::vector{3}));
     }

@@ -17,7 +17,7 @@ SaveAnswer AskToSaveSpins(QWidget* parent, const QString& file, int spinCount) {
     QMessageBox box(QMessageBox::Warning, "Orvanta", text,
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
     box.setObjectName("unsavedSpinsQuestion");
-    box.setInformativeText("Save them first? Spins that are discarded are lost.");
+    box.setInformativeText("Save before going on? Spins that are discarded are lost.");
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {

@@ -15,12 +15,11 @@ namespace orvanta {
 namespace {
 
 QString Description(const JournalContents& contents) {
-    const int count = static_cast<int>(contents.spins.size());
-    QString text = QStringLiteral("Its recovery journal holds %1").arg(SpinCountText(count));
-    if (!contents.file.empty()) {
-        text += QStringLiteral(" of %1").arg(QFileInfo(FromStd(contents.file)).fileName());
-    }
-    text += contents.unsaved ? " with changes that were not saved." : ".";
+    const QString spins = SpinCountText(static_cast<long long>(contents.spins.size()));
+    QString text = contents.file.empty()
+                       ? QStringLiteral("Its recovery journal holds %1 not yet saved.").arg(spins)
+                       : QStringLiteral("Its recovery journal holds %1 of %2, with changes not yet saved.")
+                             .arg(spins, QFileInfo(FromStd(contents.file)).fileName());
     if (contents.damagedLine > 0) {
         text += QStringLiteral(
                     " Its record %1 is cut off or damaged; the history as it stood before that "
@@ -43,7 +42,7 @@ QString OfferRecovery(QWidget* parent, RecoveryJournal& journal,
         QMessageBox box(QMessageBox::Question, "Orvanta", "Orvanta did not end cleanly last time.",
                         QMessageBox::NoButton, parent);
         box.setObjectName("recoveryOffer");
-        box.setInformativeText(Description(leftover.contents) + " Restore them?");
+        box.setInformativeText(Description(leftover.contents) + " Restore that history?");
         QPushButton* restoreButton = box.addButton("&Restore", QMessageBox::AcceptRole);
         QPushButton* discardButton = box.addButton("&Discard", QMessageBox::DestructiveRole);
         box.setEscapeButton(box.addButton("&Later", QMessageBox::RejectRole));
