@@ -30,8 +30,13 @@ bool AllWheelNumbers(std::span<const std::int8_t> spins) {
 
 }  // namespace
 
+// The path of every click and every loaded spin, kept to an append and a count.
 void SpinModel::AddResult(int n) {
-    InsertResult(SpinCount() + 1, n);
+    if (!IsWheelNumber(n) || spins_.size() >= static_cast<std::size_t>(std::numeric_limits<int>::max())) {
+        return;
+    }
+    spins_.push_back(static_cast<std::int8_t>(n));
+    Count(n, +1);
 }
 
 bool SpinModel::InsertResult(int position, int n) {

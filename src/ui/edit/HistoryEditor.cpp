@@ -11,7 +11,6 @@ namespace orvanta {
 
 HistoryEditor::HistoryEditor(SpinModel& model, QObject* parent)
     : QObject(parent), model_(model), undoStack_(new QUndoStack(this)) {
-    connect(this, &HistoryEditor::changed, this, [this] { ++version_; });
     connect(undoStack_, &QUndoStack::cleanChanged, this, [this](bool clean) {
         // Undone back to where the history matched its file: nothing is left to recover.
         if (clean && journal_ != nullptr) {
@@ -53,7 +52,7 @@ void HistoryEditor::ApplyInsert(int position, std::span<const std::int8_t> spins
     if (journal_ != nullptr) {
         journal_->RecordInserted(position, spins);
     }
-    emit changed({position, 0, static_cast<int>(spins.size())});
+    Announce({position, 0, static_cast<int>(spins.size())});
 }
 
 void HistoryEditor::ApplyRemove(int position, int count) {
@@ -63,18 +62,20 @@ void HistoryEditor::ApplyRemove(int position, int count) {
     if (journal_ != nullptr) {
         journal_->RecordRemoved(position, count);
     }
-    emit changed({position, count, 0});
+    Announce({position, count, 0});
 }
 
 void HistoryEditor::BeginLoad() {
     model_.ClearResults();
     undoStack_->clear();
-    emit changed({.replaced = true});
+    Announce({.replaced = true});
 }
 
 void HistoryEditor::AppendLoaded(int n) {
-    if (model_.InsertResult(model_.SpinCount() + 1, n)) {
-        emit changed({model_.SpinCount(), 0, 1});
+    const int before = model_.SpinCount();
+    model_.AddResult(n);
+    if (model_.SpinCount() > before) {
+        Announce({model_.SpinCount(), 0, 1});
     }
 }
 
@@ -100,7 +101,7 @@ void HistoryEditor::Restore(std::span<const std::int8_t> spins, const QString& f
     if (journal_ != nullptr) {
         journal_->RecordReplaced(spins, file, false);
     }
-    emit changed({.replaced = true});
+    Announce({.replaced = true});
     emit stateChanged();
 }
 
@@ -116,6 +117,11 @@ void HistoryEditor::MarkSaved(const QString& file, bool unchanged) {
         undoStack_->resetClean();
     }
     emit stateChanged();
+}
+
+void HistoryEditor::Announce(const HistoryChange& change) {
+    ++version_;
+    emit changed(change);
 }
 
 bool HistoryEditor::isModified() const {

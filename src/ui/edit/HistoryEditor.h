@@ -76,6 +76,8 @@ signals:
     void stateChanged();
 
 private:
+    void Announce(const HistoryChange& change);
+
     SpinModel& model_;
     QUndoStack* undoStack_;
     RecoveryJournal* journal_ = nullptr;
