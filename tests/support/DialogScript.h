@@ -30,6 +30,9 @@ public:
     }
     ~DialogScript() { EXPECT_EQ(next_, steps_.size()) << "dialogs that never came up"; }
 
+    // Every step was taken.
+    bool done() const { return next_ == steps_.size(); }
+
     // A click on the button of a message box named name.
     static Step Click(const char* name, QMessageBox::StandardButton button) {
         return [name, button](QWidget* dialog) {

@@ -15,8 +15,8 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
+#include <vector>
 
 #include "ui/TabControl.h"
 
@@ -136,22 +136,24 @@ TEST_F(MainWindowTest, CancellingAFileDialogChangesNothing) {
     window_.show();
     window_.AddResult(5);
     for (const char* command : {"mnu_Save", "mnu_Open"}) {
-        // The spin is not saved: Open asks first.
-        std::unique_ptr<testing::DialogScript> discard;
-        if (command == std::string("mnu_Open")) {
-            discard = std::make_unique<testing::DialogScript>(
-                std::vector{testing::DialogScript::Click("unsavedSpinsQuestion", QMessageBox::Discard)});
-        }
         QString title;
-        QTimer::singleShot(50, &window_, [&title] {
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        std::vector<testing::DialogScript::Step> steps{[&title](QWidget* shown) {
+            auto* dialog = qobject_cast<QFileDialog*>(shown);
             ASSERT_NE(dialog, nullptr);
             title = dialog->windowTitle();
             EXPECT_EQ(dialog->nameFilters(), QStringList("*.dat"));
             EXPECT_EQ(dialog->defaultSuffix(), "dat");
             dialog->reject();
-        });
-        action(command)->trigger();
+        }};
+        // The spin is not saved: Open asks first.
+        if (command == std::string("mnu_Open")) {
+            steps.insert(steps.begin(),
+                         testing::DialogScript::Click("unsavedSpinsQuestion", QMessageBox::Discard));
+        }
+        {
+            const testing::DialogScript script(steps);
+            action(command)->trigger();
+        }
         EXPECT_FALSE(title.isEmpty()) << command;
         EXPECT_EQ(window_.model().SpinCount(), 1);
         EXPECT_EQ(window_.findChild<QMessageBox*>(), nullptr);

@@ -53,7 +53,8 @@ protected:
         DialogScript script(std::move(steps));
         auto window = std::make_unique<MainWindow>();
         window->show();
-        QTest::qWait(100);
+        QTest::qWait(20);  // the question comes once the window is on the screen
+        EXPECT_TRUE(QTest::qWaitFor([&] { return script.done(); }, 30'000));
         return window;
     }
     static std::vector<int> SpinsOf(const MainWindow& window) {
