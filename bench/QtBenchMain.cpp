@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -10,6 +11,9 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    // Recovery journals of the benchmarks' windows stay out of the user's folder.
+    const QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {

@@ -22,6 +22,8 @@
 #include <QScrollBar>
 #include <QSlider>
 #include <QTextBrowser>
+#include <QTimer>
+#include <QUndoStack>
 
 #include <algorithm>
 #include <ranges>
@@ -41,8 +43,14 @@
 #include "ui/calc/CalculatorPanel.h"
 #include "ui/calc/OutputListView.h"
 #include "ui/charts/StatChart.h"
+#include "ui/edit/HistoryEditor.h"
+#include "ui/edit/PendingInsert.h"
 #include "ui/files/ResultsFileView.h"
+#include "ui/files/SaveQuestion.h"
+#include "ui/files/SpinCount.h"
 #include "ui/grid/ResultsGrid.h"
+#include "ui/recovery/RecoveryJournal.h"
+#include "ui/recovery/RecoveryOffer.h"
 #include "ui/stats/WheelBiasWindow.h"
 #include "ui/widgets/ClickArea.h"
 #include "ui/widgets/FlexGrid.h"
@@ -51,6 +59,8 @@
 namespace orvanta {
 
 namespace {
+
+constexpr const char* kCaption = "Orvanta  v1.2";
 
 constexpr const char* kPageCaptions[kTabPageCount] = {
     "Main", "Statistics Summary", "Color",      "High/Low", "Even/Odd", "n 12", "Row", "Column",
@@ -82,26 +92,25 @@ QSlider* MakeSlider(QWidget* page, const QString& name, const QString& accessibl
     return slider;
 }
 
-QString SpinsText(int count) {
-    return count == 1 ? QStringLiteral("1 spin") : QStringLiteral("%1 spins").arg(QLocale().toString(count));
-}
-
-// What the status line keeps of a finished load or save: the failure as the message box
-// told it, or how many spins went which way.
-QString TransferNote(const TransferOutcome& outcome, const char* done, int spins, const QString& path) {
-    return outcome.ok ? QString::fromLatin1(done).arg(SpinsText(spins), QFileInfo(path).fileName())
-                      : outcome.message;
-}
-
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), numberTable_(BuildNumberTable()) {
     setObjectName("Form1");
-    setWindowTitle("Orvanta  v1.2");
+    setWindowTitle(kCaption);
     setWindowIcon(WindowIcon());
     QFont font("Liberation Sans");
     font.setPointSizeF(8.25);
     setFont(font);
+
+    editor_ = new HistoryEditor(model_, this);
+    journal_ = new RecoveryJournal(RecoveryJournal::DefaultFolder(), this);
+    editor_->setJournal(journal_);
+    pendingInsert_ = new PendingInsert(this);
+    connect(editor_, &HistoryEditor::changed, this, &MainWindow::FollowHistory);
+    connect(editor_, &HistoryEditor::stateChanged, this, &MainWindow::UpdateCaption);
+    connect(journal_, &RecoveryJournal::failed, this, &MainWindow::ShowRecoveryOff);
+    connect(pendingInsert_, &PendingInsert::stateChanged, this, &MainWindow::ShowPendingInsert);
+    connect(pendingInsert_, &PendingInsert::chosen, this, &MainWindow::InsertChosen);
 
     CreateMenu();
     CreateStatisticsMenu();
@@ -148,11 +157,23 @@ void MainWindow::CreateMenu() {
             &MainWindow::SaveResultsFile);
     file->addSeparator()->setObjectName("mnu_sep1");
     QAction* exit = AddMenuAction(file, "mnu_Exit", "E&xit", QKeySequence::Quit);
-    // Ends the program at once: no question, nothing saved.
+    // Closing asks about unsaved spins; the program ends once the window has closed.
     connect(exit, &QAction::triggered, this, [this] {
-        exiting_ = true;  // a load or save in progress stops at its next record
-        QCoreApplication::exit(0);
+        if (close()) {
+            QCoreApplication::exit(0);
+        }
     });
+
+    QMenu* edit = menuBar()->addMenu("&Edit");
+    edit->setObjectName("mnu_Edit");
+    edit->setAccessibleName("Edit");
+    QAction* undo = editor_->undoStack()->createUndoAction(edit, "&Undo");
+    undo->setObjectName("mnu_Undo");
+    undo->setShortcuts(QKeySequence::Undo);
+    QAction* redo = editor_->undoStack()->createRedoAction(edit, "&Redo");
+    redo->setObjectName("mnu_Redo");
+    redo->setShortcuts(QKeySequence::Redo);
+    edit->addActions({undo, redo});
 }
 
 void MainWindow::CreateStatisticsMenu() {
@@ -191,6 +212,7 @@ void MainWindow::CreateTabs() {
         tabs_->addTab(pageWidget, caption);
     }
     tabs_->setCurrentIndex(static_cast<int>(TabPage::Main));
+    connect(tabs_, &QTabWidget::currentChanged, pendingInsert_, &PendingInsert::Cancel);
 }
 
 // Created from the bottom of the stack to the top: pictures, click areas and labels
@@ -233,12 +255,25 @@ void MainWindow::CreateMainPage() {
     SetTabIndex(resultsGrid_->grid(), 33);
     SetTabIndex(resultsGrid_->scrollBar(), 36);
 
-    auto* insert = Named(new QPushButton("Insert Item", main), "cmdInsertResult", "Insert Item");
-    TabControl::Place(insert, 1800, 5880, 1575, 375);
-    SetTabIndex(insert, 1);
+    connect(resultsGrid_, &ResultsGrid::removeRequested, this, &MainWindow::RemoveSelectedSpin);
+    connect(resultsGrid_, &ResultsGrid::insertRequested, this, &MainWindow::BeginInsert);
+
+    // Pressed in while it waits for the number to insert; a second click cancels.
+    insertButton_ = Named(new QPushButton("Insert Item", main), "cmdInsertResult", "Insert Item");
+    insertButton_->setCheckable(true);
+    TabControl::Place(insertButton_, 1800, 5880, 1575, 375);
+    SetTabIndex(insertButton_, 1);
+    connect(insertButton_, &QPushButton::clicked, this, [this] {
+        if (pendingInsert_->isActive()) {
+            pendingInsert_->Cancel();
+        } else {
+            BeginInsert();
+        }
+    });
     auto* remove = Named(new QPushButton("Remove Item", main), "cmdRemoveItem", "Remove Item");
     TabControl::Place(remove, 3480, 5880, 1575, 375);
     SetTabIndex(remove, 2);
+    connect(remove, &QPushButton::clicked, this, &MainWindow::RemoveSelectedSpin);
 
     statusLine_ = new StatusLine([this] { return model_.SpinCount(); }, main);
     TabControl::Place(statusLine_, kMessagesBox);
@@ -409,9 +444,62 @@ void MainWindow::FitOnScreen() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // Closing asks nothing; a load or save in progress stops at its next record.
+    if (!exiting_ && !ConfirmUnsavedSpins()) {
+        event->ignore();
+        return;
+    }
+    // Saved, discarded or nothing to save: a clean end. A load or save in progress
+    // stops at its next record.
     exiting_ = true;
+    journal_->EndCleanly();
     QMainWindow::closeEvent(event);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        // Asked once the window is on the screen, so the question has its window.
+        QTimer::singleShot(0, this, &MainWindow::OfferStartupRecovery);
+    }
+}
+
+void MainWindow::OfferStartupRecovery() {
+    ShowRecoveryOff();
+    const QString restored = OfferRecovery(this, *journal_, [this](const JournalContents& contents) {
+        pendingInsert_->Cancel();
+        editor_->Restore(contents.spins, FromStd(contents.file));
+    });
+    if (!restored.isEmpty()) {
+        ShowStatus(restored);
+    }
+}
+
+// Said once, when the window is on the screen; the program works on without it.
+void MainWindow::ShowRecoveryOff() {
+    if (journal_->failure().isEmpty() || recoveryOffShown_ || !isVisible()) {
+        return;
+    }
+    recoveryOffShown_ = true;
+    ShowFailure(QStringLiteral("Crash recovery is off: %1. Spins are still recorded, but a crash would lose "
+                               "those not saved.")
+                    .arg(journal_->failure()),
+                "recoveryMessage");
+}
+
+bool MainWindow::ConfirmUnsavedSpins() {
+    if (!editor_->isModified()) {
+        return true;
+    }
+    switch (AskToSaveSpins(this, editor_->fileName(), model_.SpinCount())) {
+        case SaveAnswer::Save:
+            return SaveResultsFile();
+        case SaveAnswer::Discard:
+            return true;
+        case SaveAnswer::Cancel:
+            break;
+    }
+    return false;
 }
 
 void MainWindow::SetTabIndex(QWidget* control, int index) {
@@ -434,27 +522,37 @@ void MainWindow::ApplyTabOrder() {
 }
 
 void MainWindow::LoadResultsFile() {
+    if (!ConfirmUnsavedSpins()) {
+        return;
+    }
     const QString path = fileDialog_.Choose(this, QFileDialog::AcceptOpen);
     if (!path.isEmpty()) {
         LoadResultsFileFrom(path);
     }
 }
 
-void MainWindow::SaveResultsFile() {
+bool MainWindow::SaveResultsFile() {
     const QString path = fileDialog_.Choose(this, QFileDialog::AcceptSave);
-    if (!path.isEmpty()) {
-        SaveResultsFileTo(path);
-    }
+    return !path.isEmpty() && SaveResultsFileTo(path);
 }
 
+// The load replays the file outside the undo history and starts a fresh one.
 bool MainWindow::LoadResultsFileFrom(const QString& path) {
     return RunFileCommand([&] {
-        const LoadTarget target{[this] { model_.ClearResults(); }, [this](int n) { AddResult(n); },
-                                [this] { return exiting_; }};
+        const LoadTarget target{[this] {
+                                    pendingInsert_->Cancel();
+                                    editor_->BeginLoad();
+                                },
+                                [this](int n) { editor_->AppendLoaded(n); }, [this] { return exiting_; }};
         const TransferOutcome outcome = orvanta::LoadResultsFile(path, target);
-        emit historyChanged();
-        statusLine_->Post(TransferNote(outcome, "Loaded %1 from \"%2\".", model_.SpinCount(), path));
-        if (!outcome.ok) {
+        if (outcome.replaced) {
+            editor_->EndLoad(path, outcome.ok);
+        }
+        if (outcome.ok) {
+            ShowStatus(QStringLiteral("Loaded %1 from \"%2\".")
+                           .arg(SpinCountText(outcome.spins), QFileInfo(path).fileName()));
+        } else if (!outcome.message.isEmpty()) {
+            ShowStatus(outcome.message);
             ShowFailure(outcome.message);
         }
         return outcome.ok;
@@ -463,10 +561,14 @@ bool MainWindow::LoadResultsFileFrom(const QString& path) {
 
 bool MainWindow::SaveResultsFileTo(const QString& path) {
     return RunFileCommand([&] {
-        const int spins = model_.SpinCount();  // clicks during the save are not part of it
+        const quint64 version = editor_->version();
         const TransferOutcome outcome = orvanta::SaveResultsFile(path, model_, [this] { return exiting_; });
-        statusLine_->Post(TransferNote(outcome, "Saved %1 to \"%2\".", spins, path));
-        if (!outcome.ok) {
+        if (outcome.ok) {
+            editor_->MarkSaved(path, editor_->version() == version);
+            ShowStatus(QStringLiteral("Saved %1 to \"%2\".")
+                           .arg(SpinCountText(outcome.spins), QFileInfo(path).fileName()));
+        } else if (!outcome.message.isEmpty()) {
+            ShowStatus(outcome.message);
             ShowFailure(outcome.message);
         }
         return outcome.ok;
@@ -486,10 +588,10 @@ bool MainWindow::RunFileCommand(const std::function<bool()>& command) {
     return ok;
 }
 
-void MainWindow::ShowFailure(const QString& message) {
+void MainWindow::ShowFailure(const QString& message, const QString& name) {
     // Window-modal and not blocking: the program goes on, and the box closes with a click.
     auto* box = new QMessageBox(QMessageBox::Warning, "Orvanta", message, QMessageBox::Ok, this);
-    box->setObjectName("fileMessage");
+    box->setObjectName(name);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::WindowModal);
     box->open();
@@ -499,14 +601,105 @@ QWidget* MainWindow::page(TabPage which) const {
     return tabs_->widget(static_cast<int>(which));
 }
 
+void MainWindow::ShowStatus(const QString& text) {
+    if (!text.isEmpty()) {
+        statusLine_->Post(text);
+    }
+}
+
+void MainWindow::UpdateCaption() {
+    const QString file = editor_->fileName();
+    if (file.isEmpty()) {
+        // The plain caption has no place for the mark; the window still knows.
+        setWindowTitle(kCaption);
+        setAttribute(Qt::WA_WindowModified, editor_->isModified());
+        return;
+    }
+    setWindowTitle(QStringLiteral("%1[*] - %2").arg(QFileInfo(file).fileName(), kCaption));
+    setWindowModified(editor_->isModified());
+}
+
 void MainWindow::AddResult(int n) {
     if (!IsWheelNumber(n)) {
         return;
     }
-    model_.AddResult(n);
+    if (pendingInsert_->isActive()) {
+        InsertChosen(pendingInsert_->position(), n);
+        return;
+    }
+    const auto spin = static_cast<std::int8_t>(n);
+    editor_->Record({&spin, 1});
+}
+
+void MainWindow::RecordSpins(std::span<const int> spins, const QString& text) {
+    std::vector<std::int8_t> valid;
+    valid.reserve(spins.size());
+    for (const int n : spins) {
+        if (IsWheelNumber(n)) {
+            valid.push_back(static_cast<std::int8_t>(n));
+        }
+    }
+    pendingInsert_->Cancel();
+    editor_->Record(valid, text);
+}
+
+// Every change of the history, by hand, by undo or by a load, reaches the views here.
+void MainWindow::FollowHistory(const HistoryChange& change) {
+    // A waiting insertion aims at a spin that may have moved.
+    pendingInsert_->Cancel();
+    if (change.replaced) {
+        resultsGrid_->SelectSlot(0);
+    } else {
+        resultsGrid_->FollowChange(change.position, change.removed, change.inserted);
+    }
     resultsGrid_->UpdateGridMain();
     UpdateCharts();
     emit historyChanged();
+}
+
+void MainWindow::RemoveSelectedSpin() {
+    const int slot = resultsGrid_->SelectedSlot();
+    if (slot == 0) {
+        ShowStatus("There is no spin to remove.");
+        return;
+    }
+    const int n = model_.SpinAt(slot);
+    editor_->Remove(slot);
+    ShowStatus(QStringLiteral("Removed spin %1 (%2). Edit > Undo puts it back.").arg(slot).arg(n));
+}
+
+void MainWindow::BeginInsert() {
+    const int slot = resultsGrid_->SelectedSlot();
+    if (slot == 0) {
+        insertButton_->setChecked(false);
+        ShowStatus("There is no spin to insert before: click a number on the table to record it.");
+        return;
+    }
+    pendingInsert_->Start(slot);
+}
+
+void MainWindow::ShowPendingInsert() {
+    insertButton_->setChecked(pendingInsert_->isActive());
+    if (!pendingInsert_->isActive()) {
+        statusLine_->SetPrompt({});
+        return;
+    }
+    const int slot = pendingInsert_->position();
+    QString text = QStringLiteral(
+                       "Insert before spin %1 (%2): click the number on the table, or type it and press "
+                       "Enter. Esc cancels.")
+                       .arg(slot)
+                       .arg(model_.SpinAt(slot));
+    if (!pendingInsert_->typed().isEmpty()) {
+        text += QStringLiteral(" Typed: %1").arg(pendingInsert_->typed());
+    }
+    statusLine_->SetPrompt(text);
+}
+
+void MainWindow::InsertChosen(int position, int n) {
+    pendingInsert_->Cancel();
+    editor_->Insert(position, n);
+    ShowStatus(QStringLiteral("Inserted %1 as spin %2.").arg(n).arg(position));
 }
 
 void MainWindow::UpdateCharts() {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <functional>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -16,12 +17,17 @@
 
 class QComboBox;
 class QLabel;
+class QPushButton;
 class QSlider;
 class QTextBrowser;
 
 namespace orvanta {
 
 class CalculatorPanel;
+class HistoryEditor;
+class PendingInsert;
+class RecoveryJournal;
+struct HistoryChange;
 class ResultsGrid;
 class SearchGrids;
 class StatChart;
@@ -57,8 +63,15 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Records spin n and brings every view in line with it.
+    // Records spin n (a click on the table) as one step of the undo history and brings
+    // every view in line with it. While "Insert Item" waits for its number, n is that
+    // number.
     void AddResult(int n);
+
+    // Records spins after the newest as ONE step of the undo history (a paste); numbers
+    // off the wheel are left out. text names the step in the Edit menu ("Paste 12
+    // Spins"); empty for the usual name.
+    void RecordSpins(std::span<const int> spins, const QString& text = {});
 
     // Runs the analysis for the chosen category, run length and depth.
     void CalcPastResults();
@@ -91,7 +104,9 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Asks about unsaved spins; a clean end removes the recovery journal.
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void CreateMenu();
@@ -105,9 +120,21 @@ private:
     void CreateHelpPage();
     void ArrangeTableNameLabels();
     void LoadResultsFile();
-    void SaveResultsFile();
     void FitOnScreen();
-    void ShowFailure(const QString& message);
+    bool SaveResultsFile();
+    void ShowFailure(const QString& message, const QString& name = "fileMessage");
+    // The one place that writes the line of messages below the results grid.
+    void ShowStatus(const QString& text);
+    void UpdateCaption();
+    void FollowHistory(const HistoryChange& change);
+    void RemoveSelectedSpin();
+    void BeginInsert();
+    void ShowPendingInsert();
+    void InsertChosen(int position, int n);
+    // Save, Discard or Cancel when the history holds unsaved spins: true to go on.
+    bool ConfirmUnsavedSpins();
+    void OfferStartupRecovery();
+    void ShowRecoveryOff();
     // Runs one file command unless another is running; false when refused.
     bool RunFileCommand(const std::function<bool()>& command);
     void SetTabIndex(QWidget* control, int index);
@@ -115,6 +142,9 @@ private:
 
     NumberTable numberTable_;
     SpinModel model_{numberTable_};
+    HistoryEditor* editor_ = nullptr;
+    RecoveryJournal* journal_ = nullptr;
+    PendingInsert* pendingInsert_ = nullptr;
 
     TabControl* tabs_ = nullptr;
     ResultsGrid* resultsGrid_ = nullptr;
@@ -127,6 +157,7 @@ private:
     QLabel* backgroundPicture_ = nullptr;
     std::array<QLabel*, 9> tableNameLabels_{};
     QTextBrowser* helpView_ = nullptr;
+    QPushButton* insertButton_ = nullptr;
     CalculatorPanel* calculatorPanel_ = nullptr;
     StatusLine* statusLine_ = nullptr;
     ResultsFileDialog fileDialog_;
@@ -136,6 +167,8 @@ private:
     bool fileCommandRunning_ = false;
     bool exiting_ = false;
     bool fittedOnScreen_ = false;
+    bool shownOnce_ = false;
+    bool recoveryOffShown_ = false;
 };
 
 }  // namespace orvanta

@@ -23,6 +23,13 @@ void StatusLine::Post(const QString& message) {
     Show();
 }
 
+void StatusLine::SetPrompt(const QString& prompt) {
+    if (prompt != prompt_) {
+        prompt_ = prompt;
+        Show();
+    }
+}
+
 void StatusLine::CountChanged() {
     if (countPending_) {
         return;
@@ -39,6 +46,9 @@ void StatusLine::CountChanged() {
 
 void StatusLine::Show() {
     QStringList lines{QStringLiteral("Spins recorded: %1").arg(QLocale().toString(spinCount_()))};
+    if (!prompt_.isEmpty()) {
+        lines += prompt_;
+    }
     lines += messages_;
     setPlainText(lines.join(QLatin1Char('\n')));
 }

@@ -22,6 +22,12 @@ public:
 
     void Post(const QString& message);
 
+    // A line that stands under the count while something waits for the user (a spin
+    // being typed, an insertion waiting for its number) and is replaced as it changes;
+    // it is not kept among the messages. An empty text takes it away.
+    void SetPrompt(const QString& prompt);
+    const QString& prompt() const { return prompt_; }
+
     // The history changed. The count is shown when the event loop next runs, so a
     // click stays cheap and a load that changes it once per spin redraws it once.
     void CountChanged();
@@ -33,6 +39,7 @@ private:
 
     std::function<int()> spinCount_;
     QStringList messages_;  // newest first
+    QString prompt_;
     bool countPending_ = false;
 };
 

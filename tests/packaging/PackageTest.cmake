@@ -17,7 +17,7 @@ if(NOT DPKG_DEB)
 endif()
 
 file(REMOVE_RECURSE ${WORK_DIR})
-file(MAKE_DIRECTORY ${WORK_DIR}/packages ${WORK_DIR}/root ${WORK_DIR}/elsewhere)
+file(MAKE_DIRECTORY ${WORK_DIR}/packages ${WORK_DIR}/root ${WORK_DIR}/elsewhere ${WORK_DIR}/data)
 
 execute_process(
   COMMAND ${CPACK} -G DEB --config ${BUILD_DIR}/CPackConfig.cmake -B ${WORK_DIR}/packages
@@ -75,6 +75,7 @@ endif()
 execute_process(
   COMMAND ${CMAKE_COMMAND} -E env
     QT_QPA_PLATFORM=offscreen
+    XDG_DATA_HOME=${WORK_DIR}/data
     QT_PLUGIN_PATH=${PROBE_PLUGIN_DIR}
     QT_QPA_GENERIC_PLUGINS=orvantaprobe
     "ORVANTA_PROBE_HELP_TEXT=${HELP_TEXT}"

@@ -66,10 +66,12 @@ TEST_P(MenuShortcutTest, StandardShortcutSitsBesideTheMnemonic) {
     EXPECT_EQ(action->shortcuts(), QKeySequence::keyBindings(c.key));
 }
 
-INSTANTIATE_TEST_SUITE_P(FileMenu, MenuShortcutTest,
+INSTANTIATE_TEST_SUITE_P(Menus, MenuShortcutTest,
                          ::testing::Values(ShortcutCase{"mnu_Open", "&Open", QKeySequence::Open},
                                            ShortcutCase{"mnu_Save", "&Save", QKeySequence::Save},
-                                           ShortcutCase{"mnu_Exit", "E&xit", QKeySequence::Quit}),
+                                           ShortcutCase{"mnu_Exit", "E&xit", QKeySequence::Quit},
+                                           ShortcutCase{"mnu_Undo", "&Undo", QKeySequence::Undo},
+                                           ShortcutCase{"mnu_Redo", "&Redo", QKeySequence::Redo}),
                          [](const auto& info) { return std::string(info.param.action); });
 
 // The shortcuts reach the commands from the keyboard, wherever the focus is.

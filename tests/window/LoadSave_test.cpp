@@ -7,6 +7,8 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -18,6 +20,7 @@
 #include "ui/StatusLine.h"
 #include "ui/charts/StatChart.h"
 
+#include "support/DialogScript.h"
 #include "support/GridReading.h"
 #include "support/WindowFixture.h"
 
@@ -76,15 +79,17 @@ INSTANTIATE_TEST_SUITE_P(Files, LoadRows,
                                            LoadRow{"LineFeedsOnly", "1\n2\n", {1, 2}},
                                            LoadRow{"CarriageReturnsOnly", "1\r2\r", {1, 2}}));
 
-TEST_F(ResultsFileTest, AnEmptyFileEmptiesTheHistoryButLeavesTheViews) {
-    Spin({17, 5});
-    const Texts row = RowTexts(grid(), 1);
-    const ChartModel chart = window_.findChild<StatChart*>("ChartColor_1")->model();
+// The views show the loaded history, so that a following save never writes an empty
+// file while the window shows spins.
+TEST_F(ResultsFileTest, AnEmptyFileEmptiesTheHistoryAndTheViews) {
+    for (int i = 0; i < 30; ++i) {
+        window_.AddResult(i % 37);
+    }
+    window_.findChild<QScrollBar*>("ScrollMain")->setValue(5);
     ASSERT_TRUE(window_.LoadResultsFileFrom(Write("empty.dat", "")));
     EXPECT_EQ(window_.model().SpinCount(), 0);
-    EXPECT_EQ(window_.model().Tallies(), SpinTallies{});
-    EXPECT_EQ(RowTexts(grid(), 1), row);
-    EXPECT_EQ(window_.findChild<StatChart*>("ChartColor_1")->model(), chart);
+    ExpectViewsAgreeWithTheHistory();
+    EXPECT_EQ(testing::LatestMessage(window_), "Loaded 0 spins from \"empty.dat\".");
 }
 
 TEST_F(ResultsFileTest, ABadFieldEndsTheLoadAndSaysWhere) {
@@ -198,9 +203,10 @@ TEST_F(ResultsFileTest, LoadsAndSavesReportToTheStatusLine) {
 // without an extension gets ".dat".
 TEST_F(ResultsFileTest, FileDialogsStartInTheFolderLastChosen) {
     window_.show();
-    const auto answer = [this](const QString& expectedFolder, const QString& typed) {
-        QTimer::singleShot(50, &window_, [=] {
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    // Return on the "*.dat" pattern lists files instead of taking it as a name.
+    const auto inFolder = [](const QString& expectedFolder, const QString& typed) {
+        return [=](QWidget* shown) {
+            auto* dialog = qobject_cast<QFileDialog*>(shown);
             ASSERT_NE(dialog, nullptr);
             EXPECT_EQ(dialog->directory().absolutePath(), expectedFolder);
             auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
@@ -208,17 +214,23 @@ TEST_F(ResultsFileTest, FileDialogsStartInTheFolderLastChosen) {
             EXPECT_TRUE(dialog->isVisible()) << "accepted " << name->text().toStdString();
             name->setText(typed);
             QTest::keyClick(name, Qt::Key_Return);
-        });
+        };
     };
     Spin({7, 17});
-    answer(QCoreApplication::applicationDirPath(), Path("kept"));
-    window_.findChild<QAction*>("mnu_Save")->trigger();
+    {
+        const testing::DialogScript script({inFolder(QCoreApplication::applicationDirPath(), Path("kept"))});
+        window_.findChild<QAction*>("mnu_Save")->trigger();
+    }
     EXPECT_EQ(Read(Path("kept.dat")), QByteArray("7 \r\n17\r\n"));
     EXPECT_FALSE(QFile::exists(QCoreApplication::applicationDirPath() + "/*.dat"));
 
     Spin({3});
-    answer(QDir(folder_.path()).absolutePath(), "kept.dat");
-    window_.findChild<QAction*>("mnu_Open")->trigger();
+    {
+        const testing::DialogScript script(
+            {testing::DialogScript::Click("unsavedSpinsQuestion", QMessageBox::Discard),
+             inFolder(QDir(folder_.path()).absolutePath(), "kept.dat")});
+        window_.findChild<QAction*>("mnu_Open")->trigger();
+    }
     EXPECT_EQ(Spins(), (std::vector<int>{7, 17}));
 }
 

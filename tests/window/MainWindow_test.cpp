@@ -16,8 +16,12 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "ui/TabControl.h"
 
+#include "support/DialogScript.h"
 #include "support/WindowFixture.h"
 
 namespace orvanta {
@@ -59,6 +63,22 @@ TEST_F(MainWindowTest, FileMenuHoldsOpenSaveAndExit) {
     EXPECT_EQ(items[3]->objectName(), "mnu_Exit");
     EXPECT_EQ(items[3]->text(), "E&xit");
     EXPECT_EQ(window_.menuBar()->actions().front()->menu(), file);
+}
+
+TEST_F(MainWindowTest, EditMenuFollowsTheFileMenuWithUndoAndRedo) {
+    QStringList menus;
+    for (const QAction* menu : window_.menuBar()->actions()) {
+        menus << menu->menu()->objectName();
+    }
+    EXPECT_EQ(menus.mid(0, 2), QStringList({"mnu_File", "mnu_Edit"}));
+    const QMenu* edit = window_.findChild<QMenu*>("mnu_Edit");
+    EXPECT_EQ(edit->title(), "&Edit");
+    EXPECT_EQ(edit->actions().value(0), action("mnu_Undo"));
+    EXPECT_EQ(edit->actions().value(1), action("mnu_Redo"));
+    EXPECT_FALSE(action("mnu_Undo")->isEnabled());
+    window_.AddResult(17);
+    EXPECT_TRUE(action("mnu_Undo")->isEnabled());
+    EXPECT_EQ(action("mnu_Undo")->text(), "&Undo Spin 17");
 }
 
 TEST_F(MainWindowTest, TwelvePagesInOneRowWithMainShown) {
@@ -119,10 +139,10 @@ TEST_F(MainWindowTest, AddResultRecordsThroughTheModel) {
 TEST_F(MainWindowTest, CancellingAFileDialogChangesNothing) {
     window_.show();
     window_.AddResult(5);
-    for (const char* command : {"mnu_Open", "mnu_Save"}) {
+    for (const char* command : {"mnu_Save", "mnu_Open"}) {
         QString title;
-        QTimer::singleShot(50, &window_, [&title] {
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        std::vector<testing::DialogScript::Step> steps{[&title](QWidget* shown) {
+            auto* dialog = qobject_cast<QFileDialog*>(shown);
             ASSERT_NE(dialog, nullptr);
             title = dialog->windowTitle();
             const auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
@@ -132,17 +152,25 @@ TEST_F(MainWindowTest, CancellingAFileDialogChangesNothing) {
             EXPECT_EQ(dialog->selectedNameFilter(), "Results files (*.dat)");
             EXPECT_EQ(dialog->defaultSuffix(), "dat");
             dialog->reject();
-        });
-        action(command)->trigger();
+        }};
+        // The spin is not saved: Open asks first.
+        if (command == std::string("mnu_Open")) {
+            steps.insert(steps.begin(),
+                         testing::DialogScript::Click("unsavedSpinsQuestion", QMessageBox::Discard));
+        }
+        {
+            const testing::DialogScript script(steps);
+            action(command)->trigger();
+        }
         EXPECT_FALSE(title.isEmpty()) << command;
         EXPECT_EQ(window_.model().SpinCount(), 1);
         EXPECT_EQ(window_.findChild<QMessageBox*>(), nullptr);
     }
 }
 
+// With nothing unsaved, Exit asks nothing.
 TEST_F(MainWindowTest, ExitEndsTheEventLoopAtOnce) {
     window_.show();
-    window_.AddResult(12);
     QTimer::singleShot(0, &window_, [this] { action("mnu_Exit")->trigger(); });
     // A safety net so a broken Exit fails the test instead of hanging it.
     QTimer::singleShot(5000, &window_, [] { QCoreApplication::exit(99); });

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A save that is killed half-way, or that runs out of space, never costs the
-// file that was there before.
+// A save that is killed half-way, that runs out of space or that meets a file-size
+// limit never costs the file that was there before; a save keeps the file's owner
+// and permissions.
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -13,6 +14,12 @@
 #include <QThread>
 
 #include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <numeric>
+#include <vector>
 
 #include "ui/MainWindow.h"
 
@@ -99,6 +106,157 @@ TEST(FullDevice, ASaveToADeviceThatTakesEverythingSucceedsAndKeepsTheDevice) {
     EXPECT_TRUE(form.SaveResultsFileTo("/dev/null"));
     EXPECT_FALSE(QFileInfo("/dev/null").isFile());
 }
+
+// The spins of a long session, and the file a save must not harm.
+const QByteArray kKept = "7 \r\n17\r\n0 \r\n36\r\n";
+
+std::vector<int> Session(int spins) {
+    std::vector<int> session(static_cast<std::size_t>(spins));
+    std::iota(session.begin(), session.end(), 0);
+    for (int& n : session) {
+        n %= 37;
+    }
+    return session;
+}
+
+// A real file system of 1 MB of its own, mounted for the test (it takes root).
+class SmallDisk {
+public:
+    SmallDisk() {
+        mounted_ =
+            geteuid() == 0 && ::mount("tmpfs", Path().toLocal8Bit().constData(), "tmpfs", 0, "size=1m") == 0;
+    }
+    ~SmallDisk() {
+        if (mounted_) {
+            ::umount2(Path().toLocal8Bit().constData(), MNT_DETACH);
+        }
+    }
+    bool mounted() const { return mounted_; }
+    QString Path(const QString& name = {}) const {
+        return name.isEmpty() ? folder_.path() : folder_.filePath(name);
+    }
+
+    // Fills the disk to the brim but for free bytes.
+    void FillLeaving(qint64 free) const {
+        QFile spacer(Path("spacer"));
+        ASSERT_TRUE(spacer.open(QIODevice::WriteOnly));
+        ASSERT_EQ(spacer.write(QByteArray(free, 's')), free);
+        spacer.close();
+        QFile filler(Path("filler"));
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray page(4096, 'f');
+        while (filler.write(page) == page.size()) {
+        }
+        filler.close();
+        ASSERT_TRUE(QFile::remove(Path("spacer")));
+    }
+
+private:
+    QTemporaryDir folder_;
+    bool mounted_ = false;
+};
+
+struct FullDiskRow {
+    int spins;
+    qint64 free;
+};
+
+void PrintTo(const FullDiskRow& row, std::ostream* out) {
+    *out << row.spins << " spins, " << row.free << " bytes free";
+}
+
+class FullDisk : public testing::WindowTest, public ::testing::WithParamInterface<FullDiskRow> {};
+
+TEST_P(FullDisk, ASaveThatDoesNotFitKeepsTheOldFileAndSaysSo) {
+    const SmallDisk disk;
+    if (!disk.mounted()) {
+        GTEST_SKIP() << "mounting a small file system takes root";
+    }
+    const QString keep = disk.Path("keep.dat");
+    {
+        QFile file(keep);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(kKept);
+    }
+    disk.FillLeaving(GetParam().free);
+    const std::vector<int> session = Session(GetParam().spins);
+    window_.RecordSpins(session);
+
+    EXPECT_FALSE(window_.SaveResultsFileTo(keep));
+    const std::string message = TakeMessage();
+    EXPECT_NE(message.find("keep.dat\" failed"), std::string::npos) << message;
+    EXPECT_NE(message.find("The file was left as it was."), std::string::npos) << message;
+    EXPECT_EQ(ReadFile(keep), kKept);
+    EXPECT_EQ(QDir(disk.Path()).entryList(QDir::Files | QDir::Hidden), QStringList({"filler", "keep.dat"}));
+    EXPECT_TRUE(window_.isWindowModified());
+
+    // With room again, the same save goes through.
+    ASSERT_TRUE(QFile::remove(disk.Path("filler")));
+    EXPECT_TRUE(window_.SaveResultsFileTo(keep));
+    EXPECT_EQ(QFileInfo(keep).size(), GetParam().spins * 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(Histories, FullDisk,
+                         ::testing::Values(FullDiskRow{1, 0}, FullDiskRow{5, 0}, FullDiskRow{4096, 8192},
+                                           FullDiskRow{4097, 8192}, FullDiskRow{100'000, 393'216}),
+                         [](const auto& info) { return std::to_string(info.param.spins); });
+
+// RLIMIT_FSIZE binds the whole process, so the save runs in a child of its own.
+TEST(FileSizeLimit, ASaveOverTheLimitKeepsTheOldFile) {
+    for (const auto& [spins, limit] : {std::pair(4096, 8192), std::pair(100'000, 393'216)}) {
+        QTemporaryDir folder;
+        const QString keep = folder.filePath("keep.dat");
+        {
+            QFile file(keep);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(kKept);
+        }
+        QProcess helper;
+        helper.start(ORVANTA_SAVE_INTERRUPT_HELPER, {keep, QString::number(spins), QString::number(limit)});
+        ASSERT_TRUE(helper.waitForFinished(60'000));
+        EXPECT_EQ(helper.exitStatus(), QProcess::NormalExit) << "SIGXFSZ ended the save";
+        EXPECT_EQ(helper.exitCode(), 1) << spins << " spins";
+        EXPECT_TRUE(helper.readAllStandardError().contains("The file was left as it was."));
+        EXPECT_EQ(ReadFile(keep), kKept);
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"keep.dat"});
+    }
+}
+
+struct OwnerRow {
+    const char* name;
+    mode_t mode;
+    uid_t owner;
+    gid_t group;
+};
+
+void PrintTo(const OwnerRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class Ownership : public testing::WindowWithFilesTest, public ::testing::WithParamInterface<OwnerRow> {};
+
+TEST_P(Ownership, ASaveKeepsTheFilesPermissionsAndOwner) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "only root may hand a file to another user";
+    }
+    const OwnerRow& row = GetParam();
+    const QByteArray path = Write("theirs.dat", kKept).toLocal8Bit();
+    ASSERT_EQ(::chown(path.constData(), row.owner, row.group), 0);
+    ASSERT_EQ(::chmod(path.constData(), row.mode), 0);
+    Spin({5});
+    ASSERT_TRUE(window_.SaveResultsFileTo(QString::fromLocal8Bit(path)));
+    struct stat saved {};
+    ASSERT_EQ(::stat(path.constData(), &saved), 0);
+    EXPECT_EQ(saved.st_mode & 07777, row.mode);
+    EXPECT_EQ(saved.st_uid, row.owner);
+    EXPECT_EQ(saved.st_gid, row.group);
+    EXPECT_EQ(ReadFile(QString::fromLocal8Bit(path)), QByteArray("5 \r\n"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, Ownership,
+                         ::testing::Values(OwnerRow{"ReadOnly", 0444, 0, 0},
+                                           OwnerRow{"AnotherUsers", 0640, 4242, 4343}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace orvanta

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdio>
@@ -41,6 +42,9 @@ void ShowPage(MainWindow& form, TabPage page) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // The spins recorded for the pictures must not turn up as a user's recovery journal.
+    const QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
     QApplication app(argc, argv);
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s OUTPUT_FOLDER [NAME_SUFFIX]\n", argv[0]);

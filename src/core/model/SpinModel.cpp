@@ -2,6 +2,7 @@
 
 #include "core/model/SpinModel.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "core/model/CodeText.h"
@@ -10,55 +11,107 @@ namespace orvanta {
 
 namespace {
 
-// Raises the array element that a code names; "-" (no value) and codes outside
-// the array count nowhere.
+// Adds delta to the array element that a code names; "-" (no value) and codes
+// outside the array count nowhere.
 template <std::size_t N>
-void CountCode(std::array<int, N>& counts, const std::string& code) {
+void CountCode(std::array<int, N>& counts, const std::string& code, int delta) {
     if (code == "-") {
         return;
     }
     const int index = CodeValue(code);
     if (index > 0 && static_cast<std::size_t>(index) < N) {
-        ++counts[static_cast<std::size_t>(index)];
+        counts[static_cast<std::size_t>(index)] += delta;
     }
+}
+
+bool AllWheelNumbers(std::span<const std::int8_t> spins) {
+    return std::ranges::all_of(spins, [](std::int8_t n) { return IsWheelNumber(n); });
 }
 
 }  // namespace
 
+// The path of every click and every loaded spin, kept to an append and a count.
 void SpinModel::AddResult(int n) {
     if (!IsWheelNumber(n) || spins_.size() >= static_cast<std::size_t>(std::numeric_limits<int>::max())) {
         return;
     }
     spins_.push_back(static_cast<std::int8_t>(n));
+    Count(n, +1);
+}
 
+bool SpinModel::InsertResult(int position, int n) {
+    if (!IsWheelNumber(n)) {
+        return false;
+    }
+    const auto spin = static_cast<std::int8_t>(n);
+    return InsertResults(position, std::span(&spin, 1));
+}
+
+bool SpinModel::InsertResults(int position, std::span<const std::int8_t> spins) {
+    const std::size_t room = static_cast<std::size_t>(std::numeric_limits<int>::max()) - spins_.size();
+    if (position < 1 || position > SpinCount() + 1 || spins.size() > room || !AllWheelNumbers(spins)) {
+        return false;
+    }
+    spins_.insert(spins_.begin() + (position - 1), spins.begin(), spins.end());
+    CountAll(spins, +1);
+    return true;
+}
+
+bool SpinModel::RemoveResults(int position, int count) {
+    if (position < 1 || count < 0 || count > SpinCount() - (position - 1)) {
+        return false;
+    }
+    const auto first = spins_.begin() + (position - 1);
+    CountAll(std::span(first, first + count), -1);
+    spins_.erase(first, first + count);
+    return true;
+}
+
+void SpinModel::CountAll(std::span<const std::int8_t> spins, int sign) {
+    if (spins.size() == 1) {
+        Count(spins[0], sign);
+        return;
+    }
+    std::array<int, kNumberCount> times{};
+    for (const std::int8_t n : spins) {
+        ++times[static_cast<std::size_t>(n)];
+    }
+    for (int n = 0; n < kNumberCount; ++n) {
+        if (times[static_cast<std::size_t>(n)] != 0) {
+            Count(n, sign * times[static_cast<std::size_t>(n)]);
+        }
+    }
+}
+
+void SpinModel::Count(int n, int delta) {
     const NumberInfo& info = (*table_)[static_cast<std::size_t>(n)];
     SpinTallies& t = tallies_;
 
     if (info.Color == "-") {
-        ++t.ZeroCount;
+        t.ZeroCount += delta;
     } else if (info.Color == "R") {
-        ++t.RedCount;
+        t.RedCount += delta;
     } else if (info.Color == "B") {
-        ++t.BlackCount;
+        t.BlackCount += delta;
     }
 
     if (info.HighLow == "H") {
-        ++t.HighCount;
+        t.HighCount += delta;
     } else if (info.HighLow == "L") {
-        ++t.LowCount;
+        t.LowCount += delta;
     }
 
     if (info.EvenOdd == "E") {
-        ++t.EvenCount;
+        t.EvenCount += delta;
     } else if (info.EvenOdd == "O") {
-        ++t.OddCount;
+        t.OddCount += delta;
     }
 
-    CountCode(t.N6Count, info.N6);
-    CountCode(t.N12Count, info.N12);
-    CountCode(t.RowCount, info.Row);
-    CountCode(t.ColumnCount, info.Column);
-    CountCode(t.SectorCount, info.Sector);
+    CountCode(t.N6Count, info.N6, delta);
+    CountCode(t.N12Count, info.N12, delta);
+    CountCode(t.RowCount, info.Row, delta);
+    CountCode(t.ColumnCount, info.Column, delta);
+    CountCode(t.SectorCount, info.Sector, delta);
 }
 
 void SpinModel::ClearResults() {

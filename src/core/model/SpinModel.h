@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -30,8 +31,9 @@ struct SpinTallies {
     bool operator==(const SpinTallies&) const = default;
 };
 
-// The ordered history of spins and the tallies per classification value.
-// Only AddResult and ClearResults change it; it has no fixed capacity.
+// The ordered history of spins and the tallies per classification value. It has no
+// fixed capacity; corrections insert and remove spins anywhere, and the tallies stay
+// exactly those of the history.
 class SpinModel {
 public:
     explicit SpinModel(const NumberTable& table) : table_(&table) {}
@@ -43,6 +45,18 @@ public:
 
     // Empties the history and zeroes every tally.
     void ClearResults();
+
+    // Puts spins before slot position (1-based; SpinCount() + 1 appends), so that the
+    // first of them becomes slot position. Nothing changes and false is returned when
+    // the position lies outside 1..SpinCount() + 1 or a number outside 0 to 36.
+    bool InsertResults(int position, std::span<const std::int8_t> spins);
+    bool InsertResult(int position, int n);
+    bool AppendResults(std::span<const std::int8_t> spins) { return InsertResults(SpinCount() + 1, spins); }
+
+    // Takes count spins out from slot position on; false, with nothing changed, when
+    // they are not all in the history.
+    bool RemoveResults(int position, int count);
+    bool RemoveResult(int position) { return RemoveResults(position, 1); }
 
     int SpinCount() const { return static_cast<int>(spins_.size()); }
 
@@ -60,6 +74,11 @@ public:
     const NumberTable& Table() const { return *table_; }
 
 private:
+    // Adds delta to every tally that the codes of n select.
+    void Count(int n, int delta);
+    // Count for every spin of a range, in 37 steps whatever its length.
+    void CountAll(std::span<const std::int8_t> spins, int sign);
+
     const NumberTable* table_;
     std::vector<std::int8_t> spins_;
     SpinTallies tallies_;

@@ -2,6 +2,7 @@
 
 #include "ui/grid/ResultsGrid.h"
 
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
@@ -45,6 +46,8 @@ ResultsGrid::ResultsGrid(const SpinModel& model, QWidget* page)
     grid_->setScrollBar(scroll_);
     TabControl::Place(scroll_, 4800, 720, 255, 5050);
     connect(scroll_, &QScrollBar::valueChanged, this, &ResultsGrid::UpdateGridMain);
+    connect(grid_, &FlexGrid::clicked, this, [this](const QModelIndex& index) { PickRow(index.row()); });
+    grid_->installEventFilter(this);
 
     for (int n = 0; n < kNumberCount; ++n) {
         const NumberInfo& info = model_.Table()[static_cast<std::size_t>(n)];
@@ -94,6 +97,9 @@ void ResultsGrid::UpdateGridMain() {
             grid_->ClearCell(empty, column);
         }
     }
+    const int selected = SelectedSlot();
+    const int selectedRow = count - offset - selected + 1;
+    grid_->setMarkedRow(selected > 0 && selectedRow >= 1 && selectedRow <= row ? selectedRow : -1);
     grid_->EndUpdate();
     FitPositionColumn(count);
 }
@@ -108,6 +114,82 @@ void ResultsGrid::FitPositionColumn(int newestPosition) {
     }
     positionDigits_ = digits;
     grid_->setColumnWidthFor(0, QString(digits, QLatin1Char('0')), kColumnWidthsTwips[0]);
+}
+
+int ResultsGrid::SelectedSlot() const {
+    return pickedSlot_ > 0 && pickedSlot_ <= model_.SpinCount() ? pickedSlot_ : model_.SpinCount();
+}
+
+void ResultsGrid::SelectSlot(int slot) {
+    pickedSlot_ = slot > 0 && slot < model_.SpinCount() ? slot : 0;
+    UpdateGridMain();
+    emit selectionChanged();
+}
+
+void ResultsGrid::FollowChange(int position, int removed, int inserted) {
+    if (pickedSlot_ == 0) {
+        return;
+    }
+    if (pickedSlot_ >= position + removed) {
+        pickedSlot_ += inserted - removed;
+    } else if (pickedSlot_ >= position) {
+        pickedSlot_ = position + inserted;
+    }
+    // The newest spin is picked without a pick of its own, so the pick follows new spins.
+    if (pickedSlot_ >= model_.SpinCount()) {
+        pickedSlot_ = 0;
+    }
+}
+
+void ResultsGrid::PickRow(int row) {
+    const int count = model_.SpinCount();
+    const int slot = count - scroll_->value() - row + 1;
+    if (row >= 1 && row <= kWindowRows && slot >= 1 && slot <= count) {
+        SelectSlot(slot);
+    }
+}
+
+// Keeps the slot inside the window, moving it as little as possible.
+void ResultsGrid::ScrollTo(int slot) {
+    const int newestShown = model_.SpinCount() - scroll_->value();
+    if (slot > newestShown) {
+        scroll_->setValue(model_.SpinCount() - slot);
+    } else if (slot <= newestShown - kWindowRows) {
+        scroll_->setValue(model_.SpinCount() - slot - (kWindowRows - 1));
+    }
+}
+
+bool ResultsGrid::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != grid_ || event->type() != QEvent::KeyPress) {
+        return QObject::eventFilter(watched, event);
+    }
+    const int selected = SelectedSlot();
+    const auto* key = static_cast<QKeyEvent*>(event);
+    // The plain arrows scroll the grid like its scroll bar; with Shift they move the pick.
+    const bool shifted = key->modifiers().testFlag(Qt::ShiftModifier);
+    switch (key->key()) {
+        case Qt::Key_Up:  // newer spins are higher up
+        case Qt::Key_Down: {
+            if (!shifted) {
+                return QObject::eventFilter(watched, event);
+            }
+            const bool up = key->key() == Qt::Key_Up;
+            const int slot = up ? selected + 1 : selected - 1;
+            if (slot >= 1 && slot <= model_.SpinCount()) {
+                ScrollTo(slot);
+                SelectSlot(slot);
+            }
+            return true;
+        }
+        case Qt::Key_Delete:
+            emit removeRequested();
+            return true;
+        case Qt::Key_Insert:
+            emit insertRequested();
+            return true;
+        default:
+            return QObject::eventFilter(watched, event);
+    }
 }
 
 void ResultsGrid::WriteRow(int row, int slot) {

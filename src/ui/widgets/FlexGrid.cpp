@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionViewItem>
@@ -86,6 +87,8 @@ public:
           alignments_(static_cast<std::size_t>(columns)),
           fixedBack_(palette.color(QPalette::Button)),
           fixedText_(palette.color(QPalette::ButtonText)),
+          markedBack_(palette.color(QPalette::Highlight)),
+          markedText_(palette.color(QPalette::HighlightedText)),
           defaultBack_(palette.color(QPalette::Base)),
           defaultText_(palette.color(QPalette::Text)) {}
 
@@ -98,13 +101,14 @@ public:
         }
         const Cell& cell = at(index.row(), index.column());
         const bool fixed = index.row() < fixedRows_ || index.column() < fixedColumns_;
+        const bool marked = fixed && index.row() == markedRow_;
         switch (role) {
             case Qt::DisplayRole:
                 return cell.text.ToString();
             case Qt::BackgroundRole:
-                return fixed ? fixedBack_ : cell.backColor.value_or(defaultBack_);
+                return marked ? markedBack_ : fixed ? fixedBack_ : cell.backColor.value_or(defaultBack_);
             case Qt::ForegroundRole:
-                return fixed ? fixedText_ : cell.textColor.value_or(defaultText_);
+                return marked ? markedText_ : fixed ? fixedText_ : cell.textColor.value_or(defaultText_);
             case Qt::TextAlignmentRole:
                 return QVariant::fromValue(Alignment(index.column(), cell.text.ToString()));
             default:
@@ -135,6 +139,20 @@ public:
     void setDefaultBack(const QColor& color) {
         defaultBack_ = color;
         changedAll();
+    }
+    int markedRow() const { return markedRow_; }
+    void setMarkedRow(int row) {
+        if (row == markedRow_) {
+            return;
+        }
+        const int before = markedRow_;
+        markedRow_ = row;
+        for (const int changedRow : {before, row}) {
+            if (changedRow >= 0 && changedRow < rows_) {
+                changed(changedRow, 0);
+                changed(changedRow, columns_ - 1);
+            }
+        }
     }
 
     // A batch collects the changed area and reports it once at its end.
@@ -191,8 +209,11 @@ private:
     std::vector<std::optional<Qt::Alignment>> alignments_;
     QColor fixedBack_;
     QColor fixedText_;
+    QColor markedBack_;
+    QColor markedText_;
     QColor defaultBack_;
     QColor defaultText_;
+    int markedRow_ = -1;
     int batchDepth_ = 0;
     int dirtyTop_ = std::numeric_limits<int>::max();
     int dirtyLeft_ = std::numeric_limits<int>::max();
@@ -342,6 +363,30 @@ void FlexGrid::keyPressEvent(QKeyEvent* event) {
     }
     QApplication::sendEvent(scrollBar_, event);
     event->accept();
+}
+
+void FlexGrid::setMarkedRow(int row) {
+    if (row != model_->markedRow()) {
+        model_->setMarkedRow(row);
+        viewport()->update();  // the frame spans the whole row
+    }
+}
+
+int FlexGrid::markedRow() const {
+    return model_->markedRow();
+}
+
+void FlexGrid::paintEvent(QPaintEvent* event) {
+    QTableView::paintEvent(event);
+    const int row = model_->markedRow();
+    if (row < 0 || row >= rowCount()) {
+        return;
+    }
+    const QRect band =
+        visualRect(model_->index(row, 0)).united(visualRect(model_->index(row, columnCount() - 1)));
+    QPainter painter(viewport());
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.drawRect(band.adjusted(1, 1, -1, -1));
 }
 
 void FlexGrid::BeginUpdate() {

@@ -55,9 +55,15 @@ public:
     // wheel over the grid and the scrolling keys while it has the focus go to that bar.
     void setScrollBar(QScrollBar* bar) { scrollBar_ = bar; }
 
+    // A row drawn as selected: its fixed cell in the selection colours and a frame
+    // around the row, so that the cells keep their own colours. -1 for none.
+    void setMarkedRow(int row);
+    int markedRow() const;
+
 protected:
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     std::unique_ptr<FlexGridModel> model_;

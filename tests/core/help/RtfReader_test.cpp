@@ -427,8 +427,8 @@ TEST(HelpDocument, ReadsAsAGuideWithItsHeadings) {
     ASSERT_TRUE(rtf.starts_with("{\\rtf1"));
     const std::string html = Html(rtf);
     for (const char* heading :
-         {"Entering spins", "The results grid", "The charts", "Analysing the history", "A worked example",
-          "The calculator", "Loops", "Functions", "Saving and opening", "Themes"}) {
+         {"Entering spins", "Correcting spins", "The results grid", "The charts", "Analysing the history",
+          "A worked example", "The calculator", "Loops", "Functions", "Saving and opening", "Themes"}) {
         EXPECT_NE(html.find(heading), std::string::npos) << heading;
     }
     // No control word, brace or table entry leaks into the text.

@@ -160,5 +160,52 @@ TEST_F(SpinModelTest, LongHistoriesNeitherStopNorWrap) {
     ExpectInvariants(model_);
 }
 
+// Corrections anywhere in the history leave exactly the tallies of a history entered
+// that way from the start.
+TEST_F(SpinModelTest, InsertionsAndRemovalsKeepTheTalliesOfTheHistory) {
+    std::mt19937 random(14);
+    std::vector<std::int8_t> expected;
+    for (int i = 0; i < 3000; ++i) {
+        const int count = static_cast<int>(expected.size());
+        if (count > 0 && random() % 3 == 0) {
+            const int at = std::uniform_int_distribution<int>(1, count)(random);
+            const int taken = std::min(static_cast<int>(random() % 6), count - at + 1);
+            ASSERT_TRUE(model_.RemoveResults(at, taken));
+            expected.erase(expected.begin() + (at - 1), expected.begin() + (at - 1 + taken));
+        } else {
+            std::vector<std::int8_t> spins(random() % 4 == 0 ? 40 : 1);
+            for (auto& n : spins) {
+                n = static_cast<std::int8_t>(random() % 37);
+            }
+            const int position = std::uniform_int_distribution<int>(1, count + 1)(random);
+            ASSERT_TRUE(model_.InsertResults(position, spins));
+            expected.insert(expected.begin() + (position - 1), spins.begin(), spins.end());
+        }
+    }
+    ASSERT_EQ(model_.Spins(), expected);
+    SpinModel rebuilt(table_);
+    for (const std::int8_t n : expected) {
+        rebuilt.AddResult(n);
+    }
+    EXPECT_EQ(model_.Tallies(), rebuilt.Tallies());
+    ExpectInvariants(model_);
+}
+
+TEST_F(SpinModelTest, EditsOutsideTheHistoryChangeNothing) {
+    Add({5, 17});
+    const std::vector<std::int8_t> offTheWheel{3, 37};
+    EXPECT_FALSE(model_.InsertResult(0, 1));
+    EXPECT_FALSE(model_.InsertResult(4, 1));
+    EXPECT_FALSE(model_.InsertResult(1, 37));
+    EXPECT_FALSE(model_.InsertResults(1, offTheWheel));
+    EXPECT_FALSE(model_.RemoveResults(0, 1));
+    EXPECT_FALSE(model_.RemoveResults(2, 2));
+    EXPECT_FALSE(model_.RemoveResults(1, -1));
+    EXPECT_EQ(model_.Spins(), (std::vector<std::int8_t>{5, 17}));
+    EXPECT_TRUE(model_.InsertResult(3, 0));
+    EXPECT_TRUE(model_.RemoveResult(1));
+    EXPECT_EQ(model_.Spins(), (std::vector<std::int8_t>{17, 0}));
+}
+
 }  // namespace
 }  // namespace orvanta

@@ -1,0 +1,268 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "core/recovery/JournalFormat.h"
+
+#include <boost/crc.hpp>
+
+#include <charconv>
+#include <cstdio>
+#include <optional>
+
+#include "core/model/NumberTable.h"
+
+namespace orvanta {
+
+namespace {
+
+constexpr std::string_view kMagic = "ORVANTA-JOURNAL 1 ";
+constexpr std::string_view kCheckMark = " ~";
+constexpr std::size_t kCheckDigits = 8;
+
+std::uint32_t Crc(std::string_view text) {
+    boost::crc_32_type crc;
+    crc.process_bytes(text.data(), text.size());
+    return crc.checksum();
+}
+
+// Ends a record with its check and a line feed.
+std::string Sealed(std::string record) {
+    char check[kCheckDigits + 1];
+    std::snprintf(check, sizeof check, "%08x", Crc(record));
+    record.append(kCheckMark).append(check, kCheckDigits).push_back('\n');
+    return record;
+}
+
+void AppendNumber(std::string& out, long long value) {
+    char digits[24];
+    const auto end = std::to_chars(std::begin(digits), std::end(digits), value).ptr;
+    out.append(digits, end);
+}
+
+void AppendSpins(std::string& out, std::span<const std::int8_t> spins) {
+    for (const std::int8_t n : spins) {
+        out.push_back(' ');
+        AppendNumber(out, n);
+    }
+}
+
+// A file name may hold any byte but a line end must not break the record, so line
+// ends, other control bytes and the escape itself are written as %XX.
+std::string Escaped(std::string_view path) {
+    std::string out;
+    for (const char c : path) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7f || c == '%') {
+            char code[4];
+            std::snprintf(code, sizeof code, "%%%02X", byte);
+            out += code;
+        } else {
+            out.push_back(c);
+        }
+    }
+    return out;
+}
+
+std::optional<std::string> Unescaped(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '%') {
+            out.push_back(text[i]);
+            continue;
+        }
+        unsigned value = 0;
+        const char* digits = text.data() + i + 1;
+        if (i + 2 >= text.size() || std::from_chars(digits, digits + 2, value, 16).ptr != digits + 2) {
+            return std::nullopt;
+        }
+        out.push_back(static_cast<char>(value));
+        i += 2;
+    }
+    return out;
+}
+
+// Reads the blank-separated whole numbers of a record's body.
+class Numbers {
+public:
+    explicit Numbers(std::string_view text) : text_(text) {}
+    std::optional<long long> Next() {
+        if (pos_ >= text_.size() || text_[pos_] != ' ') {
+            return std::nullopt;
+        }
+        long long value = 0;
+        const char* begin = text_.data() + pos_ + 1;
+        const auto [end, error] = std::from_chars(begin, text_.data() + text_.size(), value);
+        if (error != std::errc() || end == begin) {
+            return std::nullopt;
+        }
+        pos_ = static_cast<std::size_t>(end - text_.data());
+        return value;
+    }
+    bool AtEnd() const { return pos_ == text_.size(); }
+
+private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+bool ReadSpins(Numbers& numbers, std::vector<std::int8_t>& out) {
+    while (!numbers.AtEnd()) {
+        const std::optional<long long> n = numbers.Next();
+        if (!n || *n < kLowestNumber || *n > kHighestNumber) {
+            return false;
+        }
+        out.push_back(static_cast<std::int8_t>(*n));
+    }
+    return true;
+}
+
+// Applies one checked record; false when it makes no sense for the history so far.
+bool Apply(std::string_view record, JournalContents& journal) {
+    if (record.empty()) {
+        return false;
+    }
+    const char kind = record[0];
+    const std::string_view body = record.substr(1);
+    std::vector<std::int8_t>& spins = journal.spins;
+    Numbers numbers(body);
+    switch (kind) {
+        case 'I': {
+            const std::optional<long long> position = numbers.Next();
+            std::vector<std::int8_t> inserted;
+            if (!position || *position < 1 || *position > static_cast<long long>(spins.size()) + 1 ||
+                !ReadSpins(numbers, inserted)) {
+                return false;
+            }
+            spins.insert(spins.begin() + (*position - 1), inserted.begin(), inserted.end());
+            journal.unsaved = true;
+            return true;
+        }
+        case 'D': {
+            const std::optional<long long> position = numbers.Next();
+            const std::optional<long long> count = numbers.Next();
+            if (!position || !count || !numbers.AtEnd() || *position < 1 || *count < 0 ||
+                *count > static_cast<long long>(spins.size()) - (*position - 1)) {
+                return false;
+            }
+            const auto first = spins.begin() + (*position - 1);
+            spins.erase(first, first + *count);
+            journal.unsaved = true;
+            return true;
+        }
+        case 'C': {
+            std::vector<std::int8_t> replaced;
+            if (!ReadSpins(numbers, replaced)) {
+                return false;
+            }
+            spins = std::move(replaced);
+            journal.unsaved = true;
+            return true;
+        }
+        case 'F': {
+            if (!body.empty() && body[0] != ' ') {
+                return false;
+            }
+            std::optional<std::string> file = Unescaped(body.empty() ? body : body.substr(1));
+            if (!file) {
+                return false;
+            }
+            journal.file = std::move(*file);
+            return true;
+        }
+        case 'K':
+            if (!body.empty()) {
+                return false;
+            }
+            journal.unsaved = false;
+            return true;
+        default:
+            return false;
+    }
+}
+
+// The record of one line without its check, or nothing when the check fails.
+std::optional<std::string_view> Checked(std::string_view line) {
+    const std::size_t mark = line.rfind(kCheckMark);
+    if (mark == std::string_view::npos || line.size() - mark != kCheckMark.size() + kCheckDigits) {
+        return std::nullopt;
+    }
+    std::uint32_t check = 0;
+    const char* digits = line.data() + mark + kCheckMark.size();
+    const auto [end, error] = std::from_chars(digits, digits + kCheckDigits, check, 16);
+    if (error != std::errc() || end != digits + kCheckDigits) {
+        return std::nullopt;
+    }
+    const std::string_view record = line.substr(0, mark);
+    if (Crc(record) != check) {
+        return std::nullopt;
+    }
+    return record;
+}
+
+}  // namespace
+
+std::string JournalHeader(std::string_view run) {
+    return Sealed(std::string(kMagic).append(run));
+}
+
+std::string JournalInsert(int position, std::span<const std::int8_t> spins) {
+    std::string record = "I ";
+    record.reserve(spins.size() * 3 + 16);
+    AppendNumber(record, position);
+    AppendSpins(record, spins);
+    return Sealed(std::move(record));
+}
+
+std::string JournalRemove(int position, int count) {
+    std::string record = "D ";
+    AppendNumber(record, position);
+    record.push_back(' ');
+    AppendNumber(record, count);
+    return Sealed(std::move(record));
+}
+
+std::string JournalReplace(std::span<const std::int8_t> spins) {
+    std::string record = "C";
+    record.reserve(spins.size() * 3 + 16);
+    AppendSpins(record, spins);
+    return Sealed(std::move(record));
+}
+
+std::string JournalFile(std::string_view path) {
+    return Sealed("F " + Escaped(path));
+}
+
+std::string JournalClean() {
+    return Sealed("K");
+}
+
+JournalContents ReadJournal(std::string_view bytes) {
+    JournalContents journal;
+    std::int64_t lineNumber = 0;
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        ++lineNumber;
+        const std::size_t end = bytes.find('\n', pos);
+        const std::optional<std::string_view> record =
+            end == std::string_view::npos ? std::nullopt : Checked(bytes.substr(pos, end - pos));
+        const bool usable =
+            record && (lineNumber == 1 ? record->starts_with(kMagic) && record->size() > kMagic.size()
+                                       : Apply(*record, journal));
+        if (!usable) {
+            journal.damagedLine = lineNumber;
+            journal.unsaved = journal.unsaved || lineNumber > 1;
+            if (lineNumber == 1) {
+                journal.run.clear();
+            }
+            return journal;
+        }
+        if (lineNumber == 1) {
+            journal.run = std::string(record->substr(kMagic.size()));
+            // A run that wrote nothing yet has nothing saved either.
+            journal.unsaved = true;
+        }
+        pos = end + 1;
+    }
+    return journal;
+}
+
+}  // namespace orvanta

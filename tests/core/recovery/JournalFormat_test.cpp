@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "core/recovery/JournalFormat.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace orvanta {
+namespace {
+
+using Spins = std::vector<std::int8_t>;
+
+// A session as the window writes it: a file opened, spins clicked, one removed, one
+// inserted before the third.
+std::string Session() {
+    const Spins loaded{7, 17, 0};
+    const Spins click{36};
+    const Spins inserted{5};
+    return JournalHeader("run-1") + JournalReplace(loaded) + JournalFile("/home/a b/100%\nx.dat") +
+           JournalClean() + JournalInsert(4, click) + JournalRemove(1, 1) + JournalInsert(3, inserted);
+}
+
+TEST(JournalFormat, ReplaysEveryRecord) {
+    const JournalContents journal = ReadJournal(Session());
+    EXPECT_EQ(journal.run, "run-1");
+    EXPECT_EQ(journal.spins, (Spins{17, 0, 5, 36}));
+    EXPECT_EQ(journal.file, "/home/a b/100%\nx.dat");
+    EXPECT_TRUE(journal.unsaved);
+    EXPECT_EQ(journal.damagedLine, 0);
+    EXPECT_TRUE(journal.WorthRestoring());
+}
+
+struct SavedRow {
+    const char* name;
+    std::string bytes;
+    bool worthRestoring;
+};
+
+class SavedState : public ::testing::TestWithParam<SavedRow> {};
+
+TEST_P(SavedState, OnlyUnsavedChangesAreWorthRestoring) {
+    EXPECT_EQ(ReadJournal(GetParam().bytes).WorthRestoring(), GetParam().worthRestoring);
+}
+
+const Spins kTwo{1, 2};
+INSTANTIATE_TEST_SUITE_P(
+    Journals, SavedState,
+    ::testing::Values(
+        SavedRow{"NothingRecorded", JournalHeader("r"), false},
+        SavedRow{"SpinsNeverSaved", JournalHeader("r") + JournalInsert(1, kTwo), true},
+        SavedRow{"SavedAfterTheSpins",
+                 JournalHeader("r") + JournalInsert(1, kTwo) + JournalFile("a.dat") + JournalClean(), false},
+        SavedRow{"ChangedAfterTheSave",
+                 JournalHeader("r") + JournalReplace(kTwo) + JournalFile("a.dat") + JournalClean() +
+                     JournalRemove(2, 1),
+                 true}),
+    [](const auto& info) { return info.param.name; });
+
+struct DamageRow {
+    const char* name;
+    std::string bytes;
+    Spins spins;
+    std::int64_t damagedLine;
+};
+
+class Damage : public ::testing::TestWithParam<DamageRow> {};
+
+TEST_P(Damage, RestoresTheRecordsBeforeIt) {
+    const JournalContents journal = ReadJournal(GetParam().bytes);
+    EXPECT_EQ(journal.spins, GetParam().spins);
+    EXPECT_EQ(journal.damagedLine, GetParam().damagedLine);
+}
+
+const Spins kOne{9};
+const std::string kStart = JournalHeader("r") + JournalInsert(1, kTwo);
+const std::string kLast = JournalInsert(3, kOne);
+
+std::string Flipped(std::string bytes, std::size_t at) {
+    bytes[at] ^= 0x01;
+    return bytes;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Journals, Damage,
+    ::testing::Values(DamageRow{"CutOffLastLine", kStart + kLast.substr(0, kLast.size() - 1), {1, 2}, 3},
+                      DamageRow{"CutOffInsideTheCheck", kStart + kLast.substr(0, 6), {1, 2}, 3},
+                      DamageRow{"ByteChanged", kStart + Flipped(kLast, 2), {1, 2}, 3},
+                      DamageRow{"ZerosAfterACrash", kStart + std::string(4096, '\0'), {1, 2}, 3},
+                      DamageRow{"StopsAtTheFirstBadLine", kStart + "junk\n" + kLast, {1, 2}, 3},
+                      DamageRow{"RemovalBeyondTheHistory", kStart + JournalRemove(2, 5) + kLast, {1, 2}, 3},
+                      DamageRow{"InsertionBeyondTheHistory", kStart + JournalInsert(9, kOne), {1, 2}, 3},
+                      DamageRow{"NoHeader", JournalInsert(1, kTwo), {}, 1}, DamageRow{"Empty", "", {}, 0}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(JournalFormat, ADamagedJournalCountsAsUnsaved) {
+    const std::string saved =
+        JournalHeader("r") + JournalReplace(kTwo) + JournalFile("a.dat") + JournalClean();
+    EXPECT_FALSE(ReadJournal(saved).unsaved);
+    EXPECT_TRUE(ReadJournal(saved + "x").unsaved);
+}
+
+}  // namespace
+}  // namespace orvanta
