@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -30,6 +31,7 @@
 
 #include "core/analysis/PastResults.h"
 #include "core/model/Category.h"
+#include "core/model/SpinList.h"
 
 #include "ui/HelpPage.h"
 #include "ui/LayoutTables.h"
@@ -44,6 +46,7 @@
 #include "ui/calc/OutputListView.h"
 #include "ui/charts/StatChart.h"
 #include "ui/edit/HistoryEditor.h"
+#include "ui/edit/KeyboardEntry.h"
 #include "ui/edit/PendingInsert.h"
 #include "ui/files/ResultsFileView.h"
 #include "ui/files/SaveQuestion.h"
@@ -116,6 +119,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), numberTable_(Buil
     CreateStatisticsMenu();
     CreateTabs();
     CreateMainPage();
+    CreateKeyboardEntry();
     CreateCharts();
     calculatorPanel_ = new CalculatorPanel(page(TabPage::Calculator));
     SetTabIndex(calculatorPanel_->removeButton(), 39);
@@ -174,6 +178,11 @@ void MainWindow::CreateMenu() {
     redo->setObjectName("mnu_Redo");
     redo->setShortcuts(QKeySequence::Redo);
     edit->addActions({undo, redo});
+    edit->addSeparator()->setObjectName("mnu_sep2");
+    QAction* paste = edit->addAction("Paste &Spins");
+    paste->setObjectName("mnu_PasteSpins");
+    paste->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+    connect(paste, &QAction::triggered, this, &MainWindow::PasteSpins);
 }
 
 void MainWindow::CreateStatisticsMenu() {
@@ -213,6 +222,40 @@ void MainWindow::CreateTabs() {
     }
     tabs_->setCurrentIndex(static_cast<int>(TabPage::Main));
     connect(tabs_, &QTabWidget::currentChanged, pendingInsert_, &PendingInsert::Cancel);
+}
+
+void MainWindow::CreateKeyboardEntry() {
+    keyboardEntry_ = new KeyboardEntry(this, [this] {
+        return tabs_->currentIndex() == static_cast<int>(TabPage::Main) && !pendingInsert_->isActive();
+    });
+    connect(tabs_, &QTabWidget::currentChanged, keyboardEntry_, &KeyboardEntry::Clear);
+    connect(keyboardEntry_, &KeyboardEntry::typedChanged, this, [this](const QString& typed) {
+        statusLine_->SetPrompt(typed.isEmpty()
+                                   ? QString()
+                                   : QStringLiteral("Typed: %1 (Enter records it, Esc cancels)").arg(typed));
+    });
+    connect(keyboardEntry_, &KeyboardEntry::entered, this, [this](int n) {
+        AddResult(n);
+        ShowStatus(QStringLiteral("Recorded %1 as spin %2.").arg(n).arg(model_.SpinCount()));
+    });
+    connect(keyboardEntry_, &KeyboardEntry::refused, this, &MainWindow::ShowStatus);
+}
+
+void MainWindow::PasteSpins() {
+    const SpinList list = ParseSpinList(QGuiApplication::clipboard()->text().toStdString());
+    if (!list.ok()) {
+        ShowStatus(QStringLiteral("Nothing was pasted: entry %1, \"%2\", is not a wheel number (0 to 36).")
+                       .arg(list.badPosition)
+                       .arg(FromStd(list.badEntry)));
+        return;
+    }
+    if (list.spins.empty()) {
+        ShowStatus("Nothing was pasted: the clipboard holds no spins.");
+        return;
+    }
+    const QString spins = SpinCountText(static_cast<long long>(list.spins.size()));
+    RecordSpins(list.spins, QStringLiteral("Paste %1").arg(spins));
+    ShowStatus(QStringLiteral("Pasted %1; Edit > Undo takes them back.").arg(spins));
 }
 
 // Created from the bottom of the stack to the top: pictures, click areas and labels

@@ -25,6 +25,7 @@ namespace orvanta {
 
 class CalculatorPanel;
 class HistoryEditor;
+class KeyboardEntry;
 class PendingInsert;
 class RecoveryJournal;
 struct HistoryChange;
@@ -128,6 +129,9 @@ private:
     void UpdateCaption();
     void FollowHistory(const HistoryChange& change);
     void RemoveSelectedSpin();
+    void CreateKeyboardEntry();
+    // Edit > Paste Spins: the clipboard's numbers, all checked first, as one step.
+    void PasteSpins();
     void BeginInsert();
     void ShowPendingInsert();
     void InsertChosen(int position, int n);
@@ -145,6 +149,7 @@ private:
     HistoryEditor* editor_ = nullptr;
     RecoveryJournal* journal_ = nullptr;
     PendingInsert* pendingInsert_ = nullptr;
+    KeyboardEntry* keyboardEntry_ = nullptr;
 
     TabControl* tabs_ = nullptr;
     ResultsGrid* resultsGrid_ = nullptr;
