@@ -228,7 +228,10 @@ void MainWindow::CreateKeyboardEntry() {
     keyboardEntry_ = new KeyboardEntry(this, [this] {
         return tabs_->currentIndex() == static_cast<int>(TabPage::Main) && !pendingInsert_->isActive();
     });
+    // Digits typed before a click or a correction do not wait for an Enter that means
+    // something else by then.
     connect(tabs_, &QTabWidget::currentChanged, keyboardEntry_, &KeyboardEntry::Clear);
+    connect(this, &MainWindow::historyChanged, keyboardEntry_, &KeyboardEntry::Clear);
     connect(keyboardEntry_, &KeyboardEntry::typedChanged, this, [this](const QString& typed) {
         statusLine_->SetPrompt(typed.isEmpty()
                                    ? QString()

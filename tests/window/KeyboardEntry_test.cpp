@@ -70,6 +70,12 @@ TEST_F(KeyboardEntryTest, BackspaceEscapeAndNumbersBeyondTheWheel) {
     EXPECT_TRUE(Spins().empty());
     Type("cmdPastResultsCalc", "3\b6\r");
     EXPECT_EQ(Spins(), (std::vector{6}));
+    // A click on the table drops digits typed before it.
+    Type("cmdPastResultsCalc", "2");
+    QTest::mouseClick(find("TableNum_9"), Qt::LeftButton);
+    EXPECT_EQ(Prompt(), "");
+    Type("cmdPastResultsCalc", "\r");
+    EXPECT_EQ(Spins(), (std::vector{6, 9}));
 }
 
 TEST_F(KeyboardEntryTest, BoxesThatTakeTextAndOtherPagesKeepTheirKeys) {
