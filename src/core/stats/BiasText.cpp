@@ -23,6 +23,12 @@ std::string Times(std::int64_t count) {
     return FormatCount(count) + " times";
 }
 
+// "p = 0.017", or "p < 0.000001" where the figure is too small to write.
+std::string PText(double p) {
+    const std::string figure = FormatProbability(p);
+    return figure.front() == '<' ? "p " + figure : "p = " + figure;
+}
+
 // Small expectations need a second decimal to say anything: 0.03 rather than 0.0.
 std::string Expected(double expected) {
     return FormatFixed(expected, expected < 1.0 ? 2 : 1);
@@ -49,7 +55,7 @@ std::string TestLine(const std::string& name, std::int64_t spins, double chiSqua
         return line + "; not reliable yet, with fewer than 5 expected hits " + cell + " (reliable from " +
                Spins(SpinsForReliability(spins, smallestExpected)) + ").";
     }
-    line += ", p = " + FormatProbability(*pValue) + ".";
+    line += ", " + PText(*pValue) + ".";
     if (*pValue < kBiasTestLevel) {
         line += " Stands out at the 5 % level on its own.";
     }
@@ -148,7 +154,7 @@ std::string HottestNumberText(const WheelBiasReport& report) {
     }
     const HottestNumber& hot = *report.hottest;
     return std::to_string(hot.number) + " came " + Times(hot.count) + " in " + Spins(report.spins) +
-           " against " + Expected(hot.expected) + " expected: p = " + FormatProbability(hot.pValue) +
+           " against " + Expected(hot.expected) + " expected: " + PText(hot.pValue) +
            " for one number, " + FormatProbability(hot.correctedPValue) +
            " after allowing for the best of 37.";
 }
@@ -173,7 +179,7 @@ std::string ArcText(const HottestArc& arc, std::optional<double> correctedPValue
     }
     // The simulation cannot tell p-values below 1 / (histories + 1) apart.
     const bool atFloor = *correctedPValue * (histories + 1) < 1.5;
-    return text + (atFloor ? "p \u2264 " : "p = ") + FormatProbability(*correctedPValue) +
+    return text + (atFloor ? "p \u2264 " + FormatProbability(*correctedPValue) : PText(*correctedPValue)) +
            " after allowing for every arc.";
 }
 

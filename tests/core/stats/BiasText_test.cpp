@@ -44,6 +44,9 @@ TEST(BiasText, HotNumberIsNamedWithBothPValues) {
     EXPECT_EQ(
         VerdictText(report, std::nullopt).rfind("Possible bias at the 5 % level: number 17, even after", 0),
         0u);
+    // Too small to write as a figure: "p < ...", never "p = < ...".
+    const WheelBiasReport twos = ComputeWheelBias(std::vector<std::int8_t>(12, 2));
+    EXPECT_NE(HottestNumberText(twos).find("expected: p < 0.000001 for one number"), std::string::npos);
 }
 
 TEST(BiasText, FairHistoryShowsNoEvidence) {
