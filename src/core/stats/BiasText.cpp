@@ -154,9 +154,8 @@ std::string HottestNumberText(const WheelBiasReport& report) {
     }
     const HottestNumber& hot = *report.hottest;
     return std::to_string(hot.number) + " came " + Times(hot.count) + " in " + Spins(report.spins) +
-           " against " + Expected(hot.expected) + " expected: " + PText(hot.pValue) +
-           " for one number, " + FormatProbability(hot.correctedPValue) +
-           " after allowing for the best of 37.";
+           " against " + Expected(hot.expected) + " expected: " + PText(hot.pValue) + " for one number, " +
+           FormatProbability(hot.correctedPValue) + " after allowing for the best of 37.";
 }
 
 std::string ArcPockets(const HottestArc& arc) {
