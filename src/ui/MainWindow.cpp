@@ -15,7 +15,6 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -41,6 +40,7 @@
 #include "ui/TabControl.h"
 #include "ui/ThemeTable.h"
 #include "ui/Twips.h"
+#include "ui/WarningBox.h"
 #include "ui/analysis/SearchGrids.h"
 #include "ui/calc/CalculatorPanel.h"
 #include "ui/calc/OutputListView.h"
@@ -113,7 +113,6 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), numberTable_(Buil
     connect(editor_, &HistoryEditor::stateChanged, this, &MainWindow::UpdateCaption);
     connect(journal_, &RecoveryJournal::failed, this, &MainWindow::ShowRecoveryOff);
     connect(pendingInsert_, &PendingInsert::stateChanged, this, &MainWindow::ShowPendingInsert);
-    connect(pendingInsert_, &PendingInsert::chosen, this, &MainWindow::InsertChosen);
 
     CreateMenu();
     CreateStatisticsMenu();
@@ -225,23 +224,33 @@ void MainWindow::CreateTabs() {
 }
 
 void MainWindow::CreateKeyboardEntry() {
-    keyboardEntry_ = new KeyboardEntry(this, [this] {
-        return tabs_->currentIndex() == static_cast<int>(TabPage::Main) && !pendingInsert_->isActive();
-    });
+    keyboardEntry_ =
+        new KeyboardEntry(this, [this] { return tabs_->currentIndex() == static_cast<int>(TabPage::Main); });
     // Digits typed before a click or a correction do not wait for an Enter that means
     // something else by then.
     connect(tabs_, &QTabWidget::currentChanged, keyboardEntry_, &KeyboardEntry::Clear);
     connect(this, &MainWindow::historyChanged, keyboardEntry_, &KeyboardEntry::Clear);
     connect(keyboardEntry_, &KeyboardEntry::typedChanged, this, [this](const QString& typed) {
+        if (pendingInsert_->isActive()) {
+            ShowPendingInsert();
+            return;
+        }
         statusLine_->SetPrompt(typed.isEmpty()
                                    ? QString()
                                    : QStringLiteral("Typed: %1 (Enter records it, Esc cancels)").arg(typed));
     });
     connect(keyboardEntry_, &KeyboardEntry::entered, this, [this](int n) {
+        if (pendingInsert_->isActive()) {
+            InsertChosen(n);
+            return;
+        }
         AddResult(n);
         ShowStatus(QStringLiteral("Recorded %1 as spin %2.").arg(n).arg(model_.SpinCount()));
     });
     connect(keyboardEntry_, &KeyboardEntry::refused, this, &MainWindow::ShowStatus);
+    connect(keyboardEntry_, &KeyboardEntry::cancelled, pendingInsert_, &PendingInsert::Cancel);
+    // Digits typed before an insertion began, or for one that has ended, are not its number.
+    connect(pendingInsert_, &PendingInsert::stateChanged, keyboardEntry_, &KeyboardEntry::Clear);
 }
 
 void MainWindow::PasteSpins() {
@@ -635,12 +644,7 @@ bool MainWindow::RunFileCommand(const std::function<bool()>& command) {
 }
 
 void MainWindow::ShowFailure(const QString& message, const QString& name) {
-    // Window-modal and not blocking: the program goes on, and the box closes with a click.
-    auto* box = new QMessageBox(QMessageBox::Warning, "Orvanta", message, QMessageBox::Ok, this);
-    box->setObjectName(name);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::WindowModal);
-    box->open();
+    ShowWarning(this, message, name);
 }
 
 QWidget* MainWindow::page(TabPage which) const {
@@ -670,7 +674,7 @@ void MainWindow::AddResult(int n) {
         return;
     }
     if (pendingInsert_->isActive()) {
-        InsertChosen(pendingInsert_->position(), n);
+        InsertChosen(n);
         return;
     }
     const auto spin = static_cast<std::int8_t>(n);
@@ -736,13 +740,14 @@ void MainWindow::ShowPendingInsert() {
                        "Enter. Esc cancels.")
                        .arg(slot)
                        .arg(model_.SpinAt(slot));
-    if (!pendingInsert_->typed().isEmpty()) {
-        text += QStringLiteral(" Typed: %1").arg(pendingInsert_->typed());
+    if (!keyboardEntry_->typed().isEmpty()) {
+        text += QStringLiteral(" Typed: %1").arg(keyboardEntry_->typed());
     }
     statusLine_->SetPrompt(text);
 }
 
-void MainWindow::InsertChosen(int position, int n) {
+void MainWindow::InsertChosen(int n) {
+    const int position = pendingInsert_->position();
     pendingInsert_->Cancel();
     editor_->Insert(position, n);
     ShowStatus(QStringLiteral("Inserted %1 as spin %2.").arg(n).arg(position));

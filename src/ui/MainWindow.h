@@ -134,7 +134,7 @@ private:
     void PasteSpins();
     void BeginInsert();
     void ShowPendingInsert();
-    void InsertChosen(int position, int n);
+    void InsertChosen(int n);
     // Save, Discard or Cancel when the history holds unsaved spins: true to go on.
     bool ConfirmUnsavedSpins();
     void OfferStartupRecovery();

@@ -82,6 +82,12 @@ bool KeyboardEntry::TakeKey(int key, const QString& text) {
         SetTyped(longer);
         return true;
     }
+    if (key == Qt::Key_Escape) {
+        const bool dropped = !typed_.isEmpty();
+        Clear();
+        emit cancelled();
+        return dropped;
+    }
     if (typed_.isEmpty()) {
         return false;
     }
@@ -95,9 +101,6 @@ bool KeyboardEntry::TakeKey(int key, const QString& text) {
         }
         case Qt::Key_Backspace:
             SetTyped(typed_.chopped(1));
-            return true;
-        case Qt::Key_Escape:
-            Clear();
             return true;
         default:
             return false;

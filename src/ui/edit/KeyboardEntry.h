@@ -12,15 +12,15 @@ class QWidget;
 
 namespace orvanta {
 
-// Spins typed on the Main tab: one or two digits and Enter record a number, Backspace
-// takes a digit back, Esc drops them. Keys meant for a box that takes text (the
-// category box) keep their own meaning, and so does every key while nothing has been
-// typed, so Enter still presses a focused button.
+// Numbers typed on the Main tab, for a new spin or a waiting insertion: one or two
+// digits and Enter give a number, Backspace takes a digit back, Esc drops them. Keys
+// meant for a box that takes text (the category box) keep their own meaning, and so
+// does every key but Esc while nothing has been typed, so Enter still presses a
+// focused button.
 class KeyboardEntry : public QObject {
     Q_OBJECT
 public:
-    // active: whether typed digits are spins now (the Main tab shown, no insertion
-    // waiting for its number).
+    // active: whether typed digits are numbers now (the Main tab shown).
     KeyboardEntry(QWidget* window, std::function<bool()> active);
     ~KeyboardEntry() override;
 
@@ -30,6 +30,8 @@ public:
 signals:
     void typedChanged(const QString& typed);
     void entered(int n);
+    // Esc, whether or not digits had been typed.
+    void cancelled();
     // A digit that would make no wheel number was not taken.
     void refused(const QString& message);
 

@@ -3,20 +3,15 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
-#include <QString>
-
-class QWidget;
 
 namespace orvanta {
 
-// "Insert Item" waits for the number to insert: a click on the table picture (the
-// window hands it over) or digits typed anywhere in the window and Enter. Esc cancels.
+// "Insert Item" waits for the number to insert: a click on the table picture or a
+// number typed on the Main tab (the window hands either over). Esc cancels.
 class PendingInsert : public QObject {
     Q_OBJECT
 public:
-    explicit PendingInsert(QWidget* window);
-    ~PendingInsert() override;
+    using QObject::QObject;
 
     // Waits for the number to put before slot position.
     void Start(int position);
@@ -24,23 +19,13 @@ public:
 
     bool isActive() const { return position_ > 0; }
     int position() const { return position_; }
-    QString typed() const { return typed_; }
 
 signals:
-    void chosen(int position, int n);
-    // Started, typed into, or ended.
+    // Started or ended.
     void stateChanged();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    bool TakeKey(int key, const QString& text);
-    void Stop();
-
-    QPointer<QWidget> window_;
     int position_ = 0;
-    QString typed_;
 };
 
 }  // namespace orvanta

@@ -9,7 +9,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
@@ -29,6 +28,7 @@
 #include "core/stats/WheelBiasCsv.h"
 
 #include "ui/QtConvert.h"
+#include "ui/WarningBox.h"
 #include "ui/stats/ArcSimulationRunner.h"
 #include "ui/stats/BiasChart.h"
 #include "ui/stats/NumberFiguresModel.h"
@@ -327,19 +327,13 @@ bool WheelBiasWindow::ExportTo(const QString& path) {
     QSaveFile file(path);
     const auto size = static_cast<qint64>(csv.size());
     if (!file.open(QIODevice::WriteOnly) || file.write(csv.data(), size) != size || !file.commit()) {
-        ShowFailure(QStringLiteral("The wheel bias could not be exported to %1: %2")
-                        .arg(QDir::toNativeSeparators(path), file.errorString()));
+        ShowWarning(this,
+                    QStringLiteral("The wheel bias could not be exported to %1: %2")
+                        .arg(QDir::toNativeSeparators(path), file.errorString()),
+                    "exportMessage");
         return false;
     }
     return true;
-}
-
-void WheelBiasWindow::ShowFailure(const QString& message) {
-    auto* box = new QMessageBox(QMessageBox::Warning, "Orvanta", message, QMessageBox::Ok, this);
-    box->setObjectName("exportMessage");
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::WindowModal);
-    box->open();
 }
 
 }  // namespace orvanta

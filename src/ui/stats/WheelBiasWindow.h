@@ -65,7 +65,6 @@ private:
     void StartSimulation();
     void ShowSummary();
     void Export();
-    void ShowFailure(const QString& message);
 
     const SpinModel& model_;
     WheelBiasReport report_;
