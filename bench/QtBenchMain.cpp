@@ -14,6 +14,8 @@ int main(int argc, char** argv) {
     // Recovery journals of the benchmarks' windows stay out of the user's folder.
     const QTemporaryDir data;
     qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    const QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {

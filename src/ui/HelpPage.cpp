@@ -11,7 +11,9 @@
 #include "core/help/RtfReader.h"
 
 #include "ui/QtConvert.h"
+#include "ui/TabControl.h"
 #include "ui/files/NonBlockingOpen.h"
+#include "ui/widgets/StretchLayout.h"
 
 namespace orvanta {
 
@@ -67,6 +69,18 @@ HelpDocument ReadHelpDocument(const QString& path) {
 }
 
 }  // namespace
+
+QTextBrowser* CreateHelpView(QWidget* page) {
+    auto* view = Named(new QTextBrowser(page), "RichText1", "Help");
+    view->setReadOnly(true);
+    view->setOpenLinks(false);
+    TabControl::Place(view, 120, 360, 11595, 7515);
+    auto* layout = new StretchLayout(page, TabControl::PageSize());
+    layout->AddColumnLine(view->geometry().center().x());
+    layout->AddRowLine(view->geometry().center().y());
+    layout->Add(view);
+    return view;
+}
 
 QStringList HelpFileCandidates() {
     const QDir programFolder(QCoreApplication::applicationDirPath());

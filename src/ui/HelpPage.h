@@ -5,8 +5,12 @@
 #include <QStringList>
 
 class QTextBrowser;
+class QWidget;
 
 namespace orvanta {
+
+// RichText1 on the Help page, read-only; it fills the page as the window grows.
+QTextBrowser* CreateHelpView(QWidget* page);
 
 // Where help.rtf is looked for: beside the program, then in the installed data folder.
 QStringList HelpFileCandidates();

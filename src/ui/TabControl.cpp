@@ -46,9 +46,15 @@ TabControl::TabControl(QWidget* parent) : QTabWidget(parent) {
 }
 
 void TabControl::Place(QWidget* control, int left, int top, int width, int height) {
-    QRect rect = TwipsRect(left, top, width, height);
-    rect.translate(0, -kStripHeight);
-    control->setGeometry(rect);
+    control->setGeometry(PageRect({left, top, width, height}));
+}
+
+QSize TabControl::PageSize() {
+    return {TwipsToPixels(kWidthTwips), TwipsToPixels(kHeightTwips) - kStripHeight};
+}
+
+QRect TabControl::PageRect(const TwipsBox& box) {
+    return TwipsRect(box.left, box.top, box.width, box.height).translated(0, -kStripHeight);
 }
 
 }  // namespace orvanta

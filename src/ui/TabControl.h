@@ -17,6 +17,9 @@ class TabControl : public QTabWidget {
 public:
     // Height of the tab strip; the pages begin right under it.
     static constexpr int kStripHeight = 20;
+    // The control's size at the window's first size.
+    static constexpr int kWidthTwips = 11850;
+    static constexpr int kHeightTwips = 8010;
 
     explicit TabControl(QWidget* parent = nullptr);
 
@@ -26,6 +29,10 @@ public:
     static void Place(QWidget* control, const TwipsBox& box) {
         Place(control, box.left, box.top, box.width, box.height);
     }
+    // Where a box of the layout lies on its page, in pixels.
+    static QRect PageRect(const TwipsBox& box);
+    // A page's size at the window's first size.
+    static QSize PageSize();
 };
 
 }  // namespace orvanta

@@ -15,6 +15,9 @@ int main(int argc, char* argv[]) {
     // test meets the journal of another.
     const QTemporaryDir data;
     qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    // Remembered settings too: each window test starts from a first run's settings.
+    const QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -20,6 +20,7 @@
 #include "core/charts/ChartStatistics.h"
 
 #include "ui/MainWindow.h"
+#include "ui/Settings.h"
 #include "ui/StatusLine.h"
 #include "ui/charts/StatChart.h"
 
@@ -41,9 +42,15 @@ inline QByteArray ReadFile(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
-// A real main window, driven as a user drives it.
+// What a first run finds: no remembered theme, size, folder or recent files.
+struct FirstRunSettings {
+    FirstRunSettings() { Settings().clear(); }
+};
+
+// A real main window, driven as a user drives it, on a first run's settings.
 class WindowTest : public ::testing::Test {
 protected:
+    FirstRunSettings firstRun_;
     MainWindow window_;
 
     template <typename T = QWidget>

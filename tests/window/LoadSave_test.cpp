@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -198,9 +199,10 @@ TEST_F(ResultsFileTest, LoadsAndSavesReportToTheStatusLine) {
     EXPECT_TRUE(window_.statusLine()->toPlainText().startsWith("Spins recorded: 3\n"));
 }
 
-// A dialog starts in the folder last chosen in this run, the first one in the program's
-// folder; the pattern in the name box is never taken for a file's name, and a name typed
-// without an extension gets ".dat".
+// A dialog starts in the folder last chosen, the first one in the user's documents
+// folder (the home folder where there is none), never in the program's; the pattern in
+// the name box is never taken for a file's name, and a name typed without an extension
+// gets ".dat".
 TEST_F(ResultsFileTest, FileDialogsStartInTheFolderLastChosen) {
     window_.show();
     // Return on the "*.dat" pattern lists files instead of taking it as a name.
@@ -217,8 +219,10 @@ TEST_F(ResultsFileTest, FileDialogsStartInTheFolderLastChosen) {
         };
     };
     Spin({7, 17});
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString first = QFileInfo(documents).isDir() ? documents : QDir::homePath();
     {
-        const testing::DialogScript script({inFolder(QCoreApplication::applicationDirPath(), Path("kept"))});
+        const testing::DialogScript script({inFolder(first, Path("kept"))});
         window_.findChild<QAction*>("mnu_Save")->trigger();
     }
     EXPECT_EQ(Read(Path("kept.dat")), QByteArray("7 \r\n17\r\n"));

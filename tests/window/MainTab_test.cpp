@@ -366,7 +366,7 @@ TEST_F(MainTabTest, TypedCategoryReachesTheAnalysisAsTyped) {
 
     Calculate("Color", 1, 0);
     EXPECT_EQ(Shown(1, 2), (Texts{"R ", "R "}));
-    EXPECT_EQ(window_.statusLine()->messages().size(), 1);
+    EXPECT_EQ(window_.statusLine()->messages().value(0), "B: 2 earlier runs; next came R 2.");
 }
 
 }  // namespace

@@ -100,7 +100,8 @@ TEST_P(Guard, AsksAndDoesWhatTheUserPicks) {
         EXPECT_FALSE(closed);
         EXPECT_EQ(Spins(), (goesOn ? std::vector{5} : std::vector{7, 17}));
         EXPECT_EQ(window_.isWindowModified(), !goesOn);
-        EXPECT_EQ(window_.windowTitle(), goesOn ? "other.dat[*] - Orvanta  v1.2" : "Orvanta  v1.2");
+        EXPECT_EQ(window_.windowTitle(),
+                  goesOn ? "other.dat[*] \u2014 Orvanta" : "Untitled[*] \u2014 Orvanta");
     } else {
         EXPECT_EQ(closed, goesOn);
         // A clean end leaves no journal; a cancelled one keeps recording.
@@ -140,10 +141,12 @@ TEST_F(UnsavedSpinsTest, ACancelledOrFailedSaveCancelsTheExit) {
 }
 
 TEST_F(UnsavedSpinsTest, TheCaptionNamesTheFileAndMarksChanges) {
+    EXPECT_FALSE(window_.isWindowModified());
     Spin({3});
-    EXPECT_EQ(window_.windowTitle(), "Orvanta  v1.2");
+    EXPECT_EQ(window_.windowTitle(), "Untitled[*] \u2014 Orvanta");
+    EXPECT_TRUE(window_.isWindowModified());
     ASSERT_TRUE(window_.SaveResultsFileTo(Path("history.dat")));
-    EXPECT_EQ(window_.windowTitle(), "history.dat[*] - Orvanta  v1.2");
+    EXPECT_EQ(window_.windowTitle(), "history.dat[*] \u2014 Orvanta");
     EXPECT_FALSE(window_.isWindowModified());
     Spin({4});
     EXPECT_TRUE(window_.isWindowModified());
@@ -160,7 +163,7 @@ TEST_F(UnsavedSpinsTest, APictureOpenedOverASessionLeavesItWhole) {
     EXPECT_NE(TakeMessage().find("Nothing was changed."), std::string::npos);
     EXPECT_EQ(Spins(), (std::vector{7, 17, 0}));
     EXPECT_TRUE(window_.isWindowModified());
-    EXPECT_EQ(window_.windowTitle(), "Orvanta  v1.2");
+    EXPECT_EQ(window_.windowTitle(), "Untitled[*] \u2014 Orvanta");
     ExpectViewsAgreeWithTheHistory();
     action("mnu_Undo")->trigger();
     EXPECT_EQ(Spins(), (std::vector{7, 17}));

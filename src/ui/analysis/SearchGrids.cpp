@@ -2,10 +2,12 @@
 
 #include "ui/analysis/SearchGrids.h"
 
+#include <QEvent>
 #include <QScrollBar>
 
 #include <algorithm>
 
+#include "core/analysis/PastResultsSummary.h"
 #include "core/colors/CellColors.h"
 #include "core/model/Category.h"
 
@@ -29,6 +31,29 @@ SearchGrids::SearchGrids(QWidget* page, std::function<QString()> categoryText)
     panes_[1] = MakePane(page, 2, 6240, 6720);
     connect(panes_[0].scroll, &QScrollBar::valueChanged, this, &SearchGrids::UpdateSearch1);
     connect(panes_[1].scroll, &QScrollBar::valueChanged, this, &SearchGrids::UpdateSearch2);
+    baseHeight_ = panes_[0].grid->height();
+    panes_[0].grid->installEventFilter(this);
+}
+
+bool SearchGrids::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize && watched == panes_[0].grid) {
+        FitEntries();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void SearchGrids::FitEntries() {
+    const FlexGrid* grid = panes_[0].grid;
+    const int entries = kVisibleEntries + std::max(0, grid->height() - baseHeight_) / grid->rowHeight();
+    if (entries == visibleEntries_) {
+        return;
+    }
+    visibleEntries_ = entries;
+    for (Pane& pane : panes_) {
+        pane.grid->setRowCount(entries + 1);
+        pane.scroll->setRowsPerPage(entries);
+        UpdateSearch(pane);
+    }
 }
 
 SearchGrids::Pane SearchGrids::MakePane(QWidget* page, int index, int gridLeft, int scrollLeft) {
@@ -63,6 +88,11 @@ void SearchGrids::Clear() {
 void SearchGrids::SetLists(PastResults results) {
     panes_[0].list = std::move(results.List1);
     panes_[1].list = std::move(results.List2);
+    for (const Pane& pane : panes_) {
+        const QString totals = FromStd(ListTotals(pane.list));
+        pane.grid->setToolTip(totals.isEmpty() ? QString() : pane.grid->accessibleName() + ": " + totals);
+        pane.grid->setAccessibleDescription(totals);
+    }
 }
 
 void SearchGrids::UpdateSearch(Pane& pane) {
@@ -73,10 +103,10 @@ void SearchGrids::UpdateSearch(Pane& pane) {
     const int column = category != nullptr ? category->Column : 0;
 
     const int count = static_cast<int>(pane.list.size());
-    const int rows = std::min(count, kVisibleEntries);
+    const int rows = std::min(count, visibleEntries_);
     // Lowering the maximum below the position moves the position, which refreshes this
     // grid once more from inside; both refreshes draw the same final picture.
-    pane.scroll->setMaximum(std::max(0, count - kVisibleEntries));
+    pane.scroll->setMaximum(std::max(0, count - visibleEntries_));
 
     pane.grid->BeginUpdate();
     for (int row = 1; row <= rows; ++row) {

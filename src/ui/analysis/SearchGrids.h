@@ -11,7 +11,8 @@
 
 #include "core/analysis/PastResults.h"
 
-class QScrollBar;
+#include "ui/widgets/GridScrollBar.h"
+
 class QWidget;
 
 namespace orvanta {
@@ -19,7 +20,8 @@ namespace orvanta {
 class FlexGrid;
 
 // SearchGrid1/ScrollS1 and SearchGrid2/ScrollS2: the two follower lists of the last
-// analysis run, 18 entries at a time, coloured under the category chosen now.
+// analysis run, 18 entries at a time (more when the page grows taller), coloured under
+// the category chosen now. Each grid's tooltip gives its list's totals.
 class SearchGrids : public QObject {
     Q_OBJECT
 public:
@@ -40,19 +42,27 @@ public:
     FlexGrid* grid(int which) const { return panes_[which - 1].grid; }
     QScrollBar* scrollBar(int which) const { return panes_[which - 1].scroll; }
     const std::vector<std::string>& list(int which) const { return panes_[which - 1].list; }
+    int visibleEntries() const { return visibleEntries_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct Pane {
         FlexGrid* grid = nullptr;
-        QScrollBar* scroll = nullptr;
+        GridScrollBar* scroll = nullptr;
         std::vector<std::string> list;
     };
 
     Pane MakePane(QWidget* page, int index, int gridLeft, int scrollLeft);
     void UpdateSearch(Pane& pane);
+    // As many entries as the grids' height shows.
+    void FitEntries();
 
     std::function<QString()> categoryText_;
     Pane panes_[2];
+    int visibleEntries_ = kVisibleEntries;
+    int baseHeight_ = 0;  // the grids' height at the window's first size
 };
 
 }  // namespace orvanta

@@ -16,8 +16,17 @@
 #include "ui/calc/OutputLines.h"
 #include "ui/calc/OutputListView.h"
 #include "ui/widgets/FlexGrid.h"
+#include "ui/widgets/StretchLayout.h"
 
 namespace orvanta {
+
+namespace {
+
+// Lines through the output list, clear of every control's edge.
+constexpr int kGrowthColumn = 600;
+constexpr int kGrowthRow = 200;
+
+}  // namespace
 
 CalculatorPanel::CalculatorPanel(QWidget* page)
     : QObject(page),
@@ -51,6 +60,17 @@ CalculatorPanel::CalculatorPanel(QWidget* page)
     TabControl::Place(stopButton_, 10680, 300, 975, 285);
     stopKey_->setContext(Qt::WidgetWithChildrenShortcut);
     ShowEvaluating(false);
+
+    // A larger window gives the output and the variables more rows, and the output and
+    // the input more width; the buttons keep their size at the foot and the right.
+    auto* layout = new StretchLayout(page, TabControl::PageSize());
+    layout->AddColumnLine(kGrowthColumn);
+    layout->AddRowLine(kGrowthRow);
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{lblVars, lblOutput, variableGrid_, removeButton_, outputView_,
+                                         expressionBox_, evaluateButton_, evaluatingLabel_, stopButton_}) {
+        layout->Add(control);
+    }
 
     connect(evaluateButton_, &QPushButton::clicked, this, &CalculatorPanel::Evaluate);
     // Enter evaluates; a one-line box swallows the key, so no line break reaches it.

@@ -55,6 +55,10 @@ public:
     QPushButton* removeButton() const { return removeButton_; }
     QPushButton* stopButton() const { return stopButton_; }
 
+signals:
+    // Why the last line gave "Error", for the status line.
+    void errorExplained(const QString& text);
+
 private:
     void FinishEvaluation();
     // Marks the grid's current row when it holds a variable that can be removed, and

@@ -2,6 +2,7 @@
 
 #include "ui/edit/HistoryEditor.h"
 
+#include <QScopedValueRollback>
 #include <QUndoStack>
 
 #include "ui/edit/SpinCommands.h"
@@ -9,39 +10,66 @@
 
 namespace orvanta {
 
-HistoryEditor::HistoryEditor(SpinModel& model, QObject* parent)
-    : QObject(parent), model_(model), undoStack_(new QUndoStack(this)) {
+HistoryEditor::HistoryEditor(SpinModel& model, RecoveryJournal& journal, QObject* parent)
+    : QObject(parent), model_(model), journal_(journal), undoStack_(new QUndoStack(this)) {
     connect(undoStack_, &QUndoStack::cleanChanged, this, [this](bool clean) {
         // Undone back to where the history matched its file: nothing is left to recover.
-        if (clean && journal_ != nullptr) {
-            journal_->RecordMatchesFile();
+        if (clean) {
+            journal_.RecordMatchesFile();
         }
         emit stateChanged();
     });
+    connect(undoStack_, &QUndoStack::indexChanged, this, &HistoryEditor::TellUndoneOrRedone);
+}
+
+void HistoryEditor::Push(QUndoCommand* step) {
+    const QScopedValueRollback pushing(pushing_, true);
+    undoStack_->push(step);
+}
+
+// A push moves the index too; only Undo and Redo are told, one line a step.
+void HistoryEditor::TellUndoneOrRedone(int index) {
+    const int before = std::exchange(stepIndex_, index);
+    if (pushing_) {
+        return;
+    }
+    const auto logText = [this](int at) {
+        const auto* step = dynamic_cast<const SpinStep*>(undoStack_->command(at));
+        return step != nullptr ? step->logText() : undoStack_->text(at);
+    };
+    for (int at = before - 1; at >= index; --at) {
+        emit stepUndone(logText(at));
+    }
+    for (int at = before; at < index; ++at) {
+        emit stepRedone(logText(at));
+    }
 }
 
 void HistoryEditor::Record(std::span<const std::int8_t> spins, const QString& text) {
     if (spins.empty()) {
         return;
     }
-    const QString name = !text.isEmpty()     ? text
-                         : spins.size() == 1 ? QStringLiteral("Spin %1").arg(spins[0])
-                                             : QStringLiteral("%1 Spins").arg(spins.size());
-    undoStack_->push(
-        new InsertSpinsCommand(*this, model_.SpinCount() + 1, {spins.begin(), spins.end()}, name));
+    const int first = model_.SpinCount() + 1;
+    const int count = static_cast<int>(spins.size());
+    const QString name = !text.isEmpty() ? text
+                         : count == 1    ? QStringLiteral("Spin %1").arg(spins[0])
+                                         : QStringLiteral("%1 Spins").arg(count);
+    const QString logText = count == 1 ? QStringLiteral("spin %1 (%2)").arg(first).arg(spins[0])
+                                       : QStringLiteral("spins %1 to %2").arg(first).arg(first + count - 1);
+    Push(new InsertSpinsCommand(*this, first, {spins.begin(), spins.end()}, name, logText));
 }
 
 void HistoryEditor::Insert(int position, int n) {
     if (position >= 1 && position <= model_.SpinCount() + 1 && IsWheelNumber(n)) {
-        undoStack_->push(new InsertSpinsCommand(*this, position, {static_cast<std::int8_t>(n)},
-                                                QStringLiteral("Insert %1").arg(n)));
+        Push(new InsertSpinsCommand(*this, position, {static_cast<std::int8_t>(n)},
+                                    QStringLiteral("Insert %1").arg(n),
+                                    QStringLiteral("%1 inserted as spin %2").arg(n).arg(position)));
     }
 }
 
 void HistoryEditor::Remove(int position) {
     if (position >= 1 && position <= model_.SpinCount()) {
-        undoStack_->push(
-            new RemoveSpinCommand(*this, position, static_cast<std::int8_t>(model_.SpinAt(position))));
+        Push(new RemoveSpinCommand(*this, position, static_cast<std::int8_t>(model_.SpinAt(position))));
     }
 }
 
@@ -49,9 +77,7 @@ void HistoryEditor::ApplyInsert(int position, std::span<const std::int8_t> spins
     if (!model_.InsertResults(position, spins)) {
         return;
     }
-    if (journal_ != nullptr) {
-        journal_->RecordInserted(position, spins);
-    }
+    journal_.RecordInserted(position, spins);
     Announce({position, 0, static_cast<int>(spins.size())});
 }
 
@@ -59,15 +85,16 @@ void HistoryEditor::ApplyRemove(int position, int count) {
     if (!model_.RemoveResults(position, count)) {
         return;
     }
-    if (journal_ != nullptr) {
-        journal_->RecordRemoved(position, count);
-    }
+    journal_.RecordRemoved(position, count);
     Announce({position, count, 0});
 }
 
 void HistoryEditor::BeginLoad() {
     model_.ClearResults();
-    undoStack_->clear();
+    {
+        const QScopedValueRollback clearing(pushing_, true);
+        undoStack_->clear();
+    }
     Announce({.replaced = true});
 }
 
@@ -81,35 +108,49 @@ void HistoryEditor::AppendLoaded(int n) {
 
 void HistoryEditor::EndLoad(const QString& file, bool complete) {
     fileName_ = file;
+    loadedPartly_ = !complete;
     // Spins clicked while the file was read are steps of the new undo history.
     const bool matchesFile = complete && undoStack_->count() == 0;
     if (!matchesFile) {
         undoStack_->resetClean();
     }
-    if (journal_ != nullptr) {
-        journal_->RecordReplaced(model_.Spins(), file, matchesFile);
-    }
+    journal_.RecordReplaced(model_.Spins(), file, matchesFile);
     emit stateChanged();
 }
 
 void HistoryEditor::Restore(std::span<const std::int8_t> spins, const QString& file) {
     model_.ClearResults();
     model_.AppendResults(spins);
-    undoStack_->clear();
+    {
+        const QScopedValueRollback clearing(pushing_, true);
+        undoStack_->clear();
+    }
     undoStack_->resetClean();
     fileName_ = file;
-    if (journal_ != nullptr) {
-        journal_->RecordReplaced(spins, file, false);
+    loadedPartly_ = false;
+    journal_.RecordReplaced(spins, file, false);
+    Announce({.replaced = true});
+    emit stateChanged();
+}
+
+void HistoryEditor::StartNew() {
+    model_.ClearResults();
+    {
+        const QScopedValueRollback clearing(pushing_, true);
+        undoStack_->clear();
     }
+    fileName_.clear();
+    loadedPartly_ = false;
+    // An empty history with no file is nothing to recover.
+    journal_.RecordReplaced({}, {}, true);
     Announce({.replaced = true});
     emit stateChanged();
 }
 
 void HistoryEditor::MarkSaved(const QString& file, bool unchanged) {
     fileName_ = file;
-    if (journal_ != nullptr) {
-        journal_->RecordSaved(file, unchanged);
-    }
+    loadedPartly_ = false;
+    journal_.RecordSaved(file, unchanged);
     if (unchanged) {
         undoStack_->setClean();
     } else {
@@ -126,6 +167,25 @@ void HistoryEditor::Announce(const HistoryChange& change) {
 
 bool HistoryEditor::isModified() const {
     return !undoStack_->isClean();
+}
+
+int HistoryEditor::unsavedSpinCount() const {
+    if (fileName_.isEmpty()) {
+        return model_.SpinCount();
+    }
+    const int clean = undoStack_->cleanIndex();
+    if (clean < 0 || clean > undoStack_->index()) {
+        return -1;
+    }
+    int spins = 0;
+    for (int at = clean; at < undoStack_->index(); ++at) {
+        const auto* step = dynamic_cast<const InsertSpinsCommand*>(undoStack_->command(at));
+        if (step == nullptr) {
+            return -1;
+        }
+        spins += step->count();
+    }
+    return spins;
 }
 
 }  // namespace orvanta

@@ -7,8 +7,8 @@
 namespace orvanta {
 
 InsertSpinsCommand::InsertSpinsCommand(HistoryEditor& editor, int position, std::vector<std::int8_t> spins,
-                                       const QString& text)
-    : QUndoCommand(text), editor_(editor), position_(position), spins_(std::move(spins)) {}
+                                       const QString& text, const QString& logText)
+    : SpinStep(text, logText), editor_(editor), position_(position), spins_(std::move(spins)) {}
 
 void InsertSpinsCommand::redo() {
     editor_.ApplyInsert(position_, spins_);
@@ -19,7 +19,8 @@ void InsertSpinsCommand::undo() {
 }
 
 RemoveSpinCommand::RemoveSpinCommand(HistoryEditor& editor, int position, std::int8_t spin)
-    : QUndoCommand(QStringLiteral("Remove %1").arg(spin)),
+    : SpinStep(QStringLiteral("Remove %1").arg(spin),
+               QStringLiteral("removal of spin %1 (%2)").arg(position).arg(spin)),
       editor_(editor),
       position_(position),
       spin_(spin) {}

@@ -2,9 +2,11 @@
 
 #include "ui/files/ResultsFileDialog.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
+
+#include "ui/Settings.h"
 
 namespace orvanta {
 
@@ -33,15 +35,16 @@ private:
 
 }  // namespace
 
-QString ResultsFileDialog::StartFolder() const {
-    if (!lastFolder_.isEmpty() && QFileInfo(lastFolder_).isDir()) {
-        return lastFolder_;
+QString ResultsFileDialog::StartFolder() {
+    const QString last = Settings().value(Settings::kLastFolder).toString();
+    if (!last.isEmpty() && QFileInfo(last).isDir()) {
+        return last;
     }
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    return QFileInfo(programFolder).isWritable() ? programFolder : QDir::homePath();
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
-QString ResultsFileDialog::Choose(QWidget* parent, QFileDialog::AcceptMode mode) {
+QString ResultsFileDialog::Choose(QWidget* parent, QFileDialog::AcceptMode mode, const QString& suggested) {
     const bool open = mode == QFileDialog::AcceptOpen;
     PatternAwareDialog dialog(parent, open ? QStringLiteral("Open") : QStringLiteral("Save"));
     // A desktop's own dialog would take the pattern for a file's name and save under it.
@@ -50,13 +53,15 @@ QString ResultsFileDialog::Choose(QWidget* parent, QFileDialog::AcceptMode mode)
     dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setNameFilters({QStringLiteral("Results files (*.dat)"), QStringLiteral("All files (*)")});
     dialog.setDefaultSuffix(QStringLiteral("dat"));
-    dialog.setDirectory(StartFolder());
-    dialog.selectFile(QString::fromLatin1(kNamePattern));
+    const QFileInfo offered(suggested);
+    const bool offer = !suggested.isEmpty() && offered.absoluteDir().exists();
+    dialog.setDirectory(offer ? offered.absolutePath() : StartFolder());
+    dialog.selectFile(offer ? offered.fileName() : QString::fromLatin1(kNamePattern));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
     const QString chosen = dialog.selectedFiles().constFirst();
-    lastFolder_ = QFileInfo(chosen).absolutePath();
+    Settings().setValue(Settings::kLastFolder, QFileInfo(chosen).absolutePath());
     return chosen;
 }
 

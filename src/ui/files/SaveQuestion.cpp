@@ -5,19 +5,28 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
-#include "ui/files/SpinCount.h"
+#include "core/stats/FigureText.h"
+
+#include "ui/QtConvert.h"
 
 namespace orvanta {
 
-SaveAnswer AskToSaveSpins(QWidget* parent, const QString& file, int spinCount) {
-    const QString text =
-        file.isEmpty()
-            ? QStringLiteral("The history of %1 has not been saved.").arg(SpinCountText(spinCount))
-            : QStringLiteral("The changes to %1 have not been saved.").arg(QFileInfo(file).fileName());
-    QMessageBox box(QMessageBox::Warning, "Orvanta", text,
+QString SaveQuestionText(const QString& file, int unsavedSpins, NextStep next) {
+    const QString what =
+        unsavedSpins < 0    ? QStringLiteral("the changes to %1").arg(QFileInfo(file).fileName())
+        : unsavedSpins == 1 ? QStringLiteral("the unsaved spin")
+                            : QStringLiteral("the %1 unsaved spins").arg(FromStd(FormatCount(unsavedSpins)));
+    const char* before = next == NextStep::Exiting          ? "exiting"
+                         : next == NextStep::OpeningAnother ? "opening another file"
+                                                            : "starting a new history";
+    return QStringLiteral("Save %1 before %2?").arg(what, before);
+}
+
+SaveAnswer AskToSaveSpins(QWidget* parent, const QString& file, int unsavedSpins, NextStep next) {
+    QMessageBox box(QMessageBox::Warning, "Orvanta", SaveQuestionText(file, unsavedSpins, next),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
     box.setObjectName("unsavedSpinsQuestion");
-    box.setInformativeText("Save before going on? Spins that are discarded are lost.");
+    box.setInformativeText("Spins that are discarded are lost.");
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {

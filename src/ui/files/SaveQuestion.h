@@ -10,9 +10,15 @@ namespace orvanta {
 
 enum class SaveAnswer { Save, Discard, Cancel };
 
-// Asks whether to save spins that are not saved yet, before they would be lost to an
-// exit or an open: Save, Discard or Cancel. file names the results file the history
-// came from; empty when it came from none.
-SaveAnswer AskToSaveSpins(QWidget* parent, const QString& file, int spinCount);
+// What would lose the unsaved spins, named in the question.
+enum class NextStep { Exiting, OpeningAnother, StartingNew };
+
+// Asks whether to save what is not saved yet before the next step loses it: Save,
+// Discard or Cancel. unsavedSpins: how many spins the file lacks; -1 when the changes
+// are no simple count (spins removed), then the question names file.
+SaveAnswer AskToSaveSpins(QWidget* parent, const QString& file, int unsavedSpins, NextStep next);
+
+// The question itself: "Save the 27 unsaved spins before exiting?"
+QString SaveQuestionText(const QString& file, int unsavedSpins, NextStep next);
 
 }  // namespace orvanta

@@ -74,6 +74,15 @@ void ResultsGrid::WriteHeaders() {
     }
 }
 
+void ResultsGrid::FollowHistory(const HistoryChange& change) {
+    if (change.replaced) {
+        SelectSlot(0);
+    } else {
+        FollowChange(change.position, change.removed, change.inserted);
+    }
+    UpdateGridMain();
+}
+
 void ResultsGrid::UpdateGridMain() {
     const int count = model_.SpinCount();
     {

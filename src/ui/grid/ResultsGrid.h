@@ -10,6 +10,8 @@
 
 #include "core/model/SpinModel.h"
 
+#include "ui/edit/HistoryChange.h"
+
 class QScrollBar;
 class QWidget;
 
@@ -31,6 +33,9 @@ public:
 
     // Rewrites the window of spins from the model.
     void UpdateGridMain();
+    // Follows a change of the history: the pick stays on its spin, and the window of
+    // spins is rewritten.
+    void FollowHistory(const HistoryChange& change);
 
     // The spin that "Remove Item" and "Insert Item" act on: the one the user picked
     // (a click on its row), else the newest; 0 when the history is empty.

@@ -140,6 +140,14 @@ public:
         defaultBack_ = color;
         changedAll();
     }
+    // Rows are kept from the top: a grid that grows gets blank rows at its foot.
+    void setRows(int rows) {
+        beginResetModel();
+        rows_ = rows;
+        cells_.resize(static_cast<std::size_t>(rows * columns_));
+        endResetModel();
+    }
+
     int markedRow() const { return markedRow_; }
     void setMarkedRow(int row) {
         if (row == markedRow_) {
@@ -251,6 +259,16 @@ int FlexGrid::rowCount() const {
 }
 int FlexGrid::columnCount() const {
     return model_->columnCount();
+}
+
+void FlexGrid::setRowCount(int rows) {
+    if (rows != rowCount() && rows > 0) {
+        model_->setRows(rows);
+    }
+}
+
+int FlexGrid::rowHeight() const {
+    return verticalHeader()->defaultSectionSize();
 }
 
 void FlexGrid::setColumnWidthTwips(int column, int twips) {

@@ -25,6 +25,9 @@ public:
 
     int rowCount() const;
     int columnCount() const;
+    // A grid that grows with its page shows more rows; the cells of the rows kept stay.
+    void setRowCount(int rows);
+    int rowHeight() const;
 
     void setColumnWidthTwips(int column, int twips);
     // As wide as the text needs to show whole in the column, and never narrower than twips.

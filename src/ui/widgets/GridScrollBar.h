@@ -16,6 +16,9 @@ class GridScrollBar : public QScrollBar {
 public:
     GridScrollBar(int rowsPerPage, QWidget* parent);
 
+    // The grid shows more rows once its page grows.
+    void setRowsPerPage(int rows) { rowsPerPage_ = rows; }
+
     // The keys the bar answers: arrows up and down, Page Up/Down, Home and End.
     static bool IsScrollKey(int key);
 
