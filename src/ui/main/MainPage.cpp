@@ -36,12 +36,23 @@ namespace {
 constexpr double kNameFontPoints = 8.25;
 
 // The page grows along these lines: the extra height goes in through the middle of the
-// grids and the table, the extra width through the table's panel, right of its caption.
+// grids and the table; the extra width through the results panel, left of its two
+// buttons, and through the table's panel, right of its caption.
 constexpr int kGrowthRow = 200;
-constexpr int kGrowthColumn = 660;
-// The band of the background that repeats to fill the extra: it holds the growth lines
-// and nothing but panel insides and frames (in the background's own pixels).
-constexpr QRect kBackgroundBand(630, 150, 60, 100);
+constexpr int kResultsColumn = 110;
+constexpr int kTableColumn = 660;
+// The results panel grows to twice its width at most; past that the table's panel
+// takes the rest and the table stands in its middle.
+constexpr int kResultsGrowthLimit = 320;
+
+// The bands of the background that repeat to fill the extra, in the background's own
+// pixels: each runs through nothing but panel insides and frames, clear of every
+// caption. In the row of the buttons the results panel repeats a plain stretch left
+// of them.
+const PictureBands kBackgroundBands = {
+    {150, 100},
+    {{368, {{240, 60}, {630, 60}}}, {398, {{102, 3}, {630, 60}}}, {510, {{240, 60}, {630, 60}}}},
+};
 
 // The eight white copies lie one pixel off in the eight directions beneath the black
 // caption, which draws it with a white outline.
@@ -150,7 +161,19 @@ void MainPage::CreateTableNameLabels(QWidget* page, TabOrder& tabOrder) {
 void MainPage::CreateLayout(QWidget* page) {
     layout_ = new StretchLayout(page, TabControl::PageSize());
     layout_->AddRowLine(kGrowthRow);
-    layout_->AddColumnLine(kGrowthColumn);
+    layout_->AddColumnLine(kResultsColumn);
+    layout_->AddColumnLine(kTableColumn);
+    layout_->SetColumnShares([](QSize extra) {
+        // The table first, as much as the height lets it grow; what is left goes half
+        // to the results, up to their limit, and the rest to the table's panel.
+        const int tableWidth = TabControl::PageRect(kTablePictureBox).width();
+        const int tableHeight = TabControl::PageRect(kTablePictureBox).height();
+        const double scale =
+            std::min(static_cast<double>(tableHeight + extra.height()) / tableHeight, kLargestTableScale);
+        const int forTable = std::min(extra.width(), ScaledEdge(tableWidth, scale) - tableWidth);
+        const int results = std::min((extra.width() - forTable) / 2, kResultsGrowthLimit);
+        return std::vector<int>{results, extra.width() - results};
+    });
 
     layout_->Add(backgroundPicture_);
     layout_->Add(tablePicture_, [this](const StretchLayout&) { return tableRect(); });
@@ -236,7 +259,10 @@ void MainPage::ShowBackground() {
         backgroundPicture_->setPixmap(background_);
         return;
     }
-    backgroundPicture_->setPixmap(StretchPicture(background_, size, kBackgroundBand));
+    const QSize extra = layout_->extra();
+    const int results = layout_->MapX(kResultsColumn + 1) - kResultsColumn - 1;
+    backgroundPicture_->setPixmap(
+        StretchPicture(background_, kBackgroundBands, {results, extra.width() - results}, extra.height()));
 }
 
 // The shadow copies take the caption's place, font and size, each one pixel off.

@@ -4,24 +4,12 @@
 
 #include <QPainter>
 
-#include <algorithm>
-#include <array>
 #include <cmath>
+#include <numeric>
 
 namespace orvanta {
 
 namespace {
-
-// One axis cut in three: before the band, the band (repeated), after it.
-struct Cut {
-    std::array<int, 4> source;  // edges in the picture
-    std::array<int, 4> target;  // edges in the result
-};
-
-Cut CutAxis(int length, int bandStart, int bandLength, int extra) {
-    return {{0, bandStart, bandStart + bandLength, length},
-            {0, bandStart, bandStart + bandLength + extra, length + extra}};
-}
 
 QRect Scaled(const QRect& rect, qreal ratio) {
     return {static_cast<int>(std::lround(rect.x() * ratio)), static_cast<int>(std::lround(rect.y() * ratio)),
@@ -29,40 +17,74 @@ QRect Scaled(const QRect& rect, qreal ratio) {
             static_cast<int>(std::lround(rect.height() * ratio))};
 }
 
-}  // namespace
-
-QPixmap StretchPicture(const QPixmap& picture, QSize size, QRect band) {
-    const qreal ratio = picture.devicePixelRatio();
-    const QSize base = picture.deviceIndependentSize().toSize();
-    const QSize extra = (size - base).expandedTo(QSize(0, 0));
-    if (picture.isNull() || extra.isEmpty() || band.isEmpty()) {
-        return picture;
+// Copies source to target, or repeats it over target when target is larger.
+void Put(QPainter& painter, const QPixmap& picture, const QRect& source, const QRect& target) {
+    if (source.isEmpty() || target.isEmpty()) {
+        return;
     }
-    band = band.intersected(QRect(QPoint(0, 0), base));
-    const Cut across = CutAxis(base.width(), band.x(), band.width(), extra.width());
-    const Cut down = CutAxis(base.height(), band.y(), band.height(), extra.height());
+    const qreal ratio = picture.devicePixelRatio();
+    if (source.size() == target.size()) {
+        painter.drawPixmap(target, picture, Scaled(source, ratio));
+        return;
+    }
+    QPixmap tile = picture.copy(Scaled(source, ratio));
+    tile.setDevicePixelRatio(ratio);
+    painter.drawTiledPixmap(target, tile);
+}
 
-    QPixmap result(Scaled(QRect(QPoint(0, 0), base + extra), ratio).size());
+QPixmap Blank(QSize size, qreal ratio) {
+    QPixmap result(Scaled(QRect(QPoint(0, 0), size), ratio).size());
     result.setDevicePixelRatio(ratio);
     result.fill(Qt::transparent);
+    return result;
+}
+
+}  // namespace
+
+QPixmap StretchPicture(const QPixmap& picture, const PictureBands& bands, const std::vector<int>& extraWidths,
+                       int extraHeight) {
+    const int extraWidth = std::accumulate(extraWidths.begin(), extraWidths.end(), 0);
+    if (picture.isNull() || (extraWidth <= 0 && extraHeight <= 0)) {
+        return picture;
+    }
+    const qreal ratio = picture.devicePixelRatio();
+    const QSize base = picture.deviceIndependentSize().toSize();
+    const int width = base.width();
+
+    // Taller first: the rows of the band repeat, the rows below it move down.
+    QPixmap taller = Blank(QSize(width, base.height() + extraHeight), ratio);
+    {
+        QPainter painter(&taller);
+        const int bandEnd = bands.down.start + bands.down.length;
+        Put(painter, picture, QRect(0, 0, width, bands.down.start), QRect(0, 0, width, bands.down.start));
+        Put(painter, picture, QRect(0, bands.down.start, width, bands.down.length),
+            QRect(0, bands.down.start, width, bands.down.length + extraHeight));
+        Put(painter, picture, QRect(0, bandEnd, width, base.height() - bandEnd),
+            QRect(0, bandEnd + extraHeight, width, base.height() - bandEnd));
+    }
+
+    // Then wider, strip by strip, each with its own bands.
+    QPixmap result = Blank(QSize(width + extraWidth, base.height() + extraHeight), ratio);
     QPainter painter(&result);
-    for (std::size_t column = 0; column < 3; ++column) {
-        for (std::size_t row = 0; row < 3; ++row) {
-            const QRect source(QPoint(across.source[column], down.source[row]),
-                               QPoint(across.source[column + 1] - 1, down.source[row + 1] - 1));
-            const QRect target(QPoint(across.target[column], down.target[row]),
-                               QPoint(across.target[column + 1] - 1, down.target[row + 1] - 1));
-            if (source.isEmpty() || target.isEmpty()) {
-                continue;
-            }
-            if (source.size() == target.size()) {
-                painter.drawPixmap(target, picture, Scaled(source, ratio));
-            } else {
-                QPixmap tile = picture.copy(Scaled(source, ratio));
-                tile.setDevicePixelRatio(ratio);
-                painter.drawTiledPixmap(target, tile);
-            }
+    const auto moved = [&](int y) { return y > bands.down.start ? y + extraHeight : y; };
+    int top = 0;
+    for (const PictureBands::Strip& strip : bands.strips) {
+        const int bottom = moved(strip.bottom);
+        const int height = bottom - top;
+        int from = 0;  // in the taller picture
+        int to = 0;    // in the result
+        for (std::size_t i = 0; i < strip.across.size() && i < extraWidths.size(); ++i) {
+            const PictureBands::Band& band = strip.across[i];
+            Put(painter, taller, QRect(from, top, band.start - from, height),
+                QRect(to, top, band.start - from, height));
+            to += band.start - from;
+            Put(painter, taller, QRect(band.start, top, band.length, height),
+                QRect(to, top, band.length + extraWidths[i], height));
+            to += band.length + extraWidths[i];
+            from = band.start + band.length;
         }
+        Put(painter, taller, QRect(from, top, width - from, height), QRect(to, top, width - from, height));
+        top = bottom;
     }
     return result;
 }

@@ -3,18 +3,37 @@
 #pragma once
 
 #include <QPixmap>
-#include <QRect>
-#include <QSize>
+
+#include <vector>
 
 namespace orvanta {
 
-// The page background made larger without stretching what it paints: the columns of
-// band repeat side by side to fill the extra width, its rows one under the other to
-// fill the extra height, and everything left of (above) the band stays as it is while
-// everything right of (below) it moves out by the extra. A band that runs through
-// plain panel insides and frame edges only, clear of every caption, keeps the
-// captions and the frames' corners sharp. size and band are in logical pixels; the
-// picture keeps its density (the twice-as-dense art stays twice as dense).
-QPixmap StretchPicture(const QPixmap& picture, QSize size, QRect band);
+// Where a page background may repeat to grow. The rows of one band repeat downwards
+// to fill the extra height. For the extra width the picture is cut into strips from
+// top to bottom, and each strip names, for every column line of the page, the band of
+// its columns that repeats across: a strip whose controls stand close together (a row
+// of buttons) repeats the narrow gap between them, an open strip a wide band, so a
+// texture does not show a short repeat where it need not.
+struct PictureBands {
+    struct Band {
+        int start;
+        int length;
+    };
+    struct Strip {
+        int bottom;                // the strip ends above this row
+        std::vector<Band> across;  // one band per column line, left to right
+    };
+    Band down;
+    std::vector<Strip> strips;  // the last one reaches the picture's foot
+};
+
+// The page background made larger without stretching what it paints: everything left
+// of (above) a band stays as it is, everything right of (below) it moves out by the
+// band's extra, and the band repeats to fill the gap. Bands that run through plain panel
+// insides and frame edges only, clear of every caption, keep the captions and the
+// frames' corners sharp. Sizes are in logical pixels; the picture keeps its density
+// (the twice-as-dense art stays twice as dense).
+QPixmap StretchPicture(const QPixmap& picture, const PictureBands& bands, const std::vector<int>& extraWidths,
+                       int extraHeight);
 
 }  // namespace orvanta

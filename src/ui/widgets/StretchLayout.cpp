@@ -63,7 +63,20 @@ int StretchLayout::MapX(int x) const {
         return static_cast<int>(std::lround(static_cast<double>(x) * (base_.width() + extra_.width()) /
                                             base_.width()));
     }
-    return x + Shift(columns_, extra_.width(), x);
+    return x + ColumnShift(x);
+}
+
+int StretchLayout::ColumnShift(int x) const {
+    if (!columnShares_) {
+        return Shift(columns_, extra_.width(), x);
+    }
+    int shift = 0;
+    for (std::size_t i = 0; i < columns_.size() && i < columnShareOf_.size(); ++i) {
+        if (columns_[i].position < x) {
+            shift += columnShareOf_[i];
+        }
+    }
+    return shift;
 }
 
 int StretchLayout::MapY(int y) const {
@@ -113,6 +126,9 @@ QSize StretchLayout::minimumSize() const {
 void StretchLayout::setGeometry(const QRect& rect) {
     QLayout::setGeometry(rect);
     extra_ = QSize(std::max(0, rect.width() - base_.width()), std::max(0, rect.height() - base_.height()));
+    if (columnShares_) {
+        columnShareOf_ = columnShares_(extra_);
+    }
     for (const Entry& entry : entries_) {
         const QRect place = entry.placement ? entry.placement(*this) : Map(entry.base);
         // Straight to the control, as at the first size: a hidden control (a note shown

@@ -32,6 +32,10 @@ public:
     // Extra width (height) is shared out among the lines by weight.
     void AddColumnLine(int x, int weight = 1);
     void AddRowLine(int y, int weight = 1);
+    // Shares the extra width out by a rule of the page's own instead: the share of each
+    // column line, in the order they were added, from the page's extra size.
+    using Shares = std::function<std::vector<int>(QSize extra)>;
+    void SetColumnShares(Shares shares) { columnShares_ = std::move(shares); }
     void SetProportional(bool proportional) { proportional_ = proportional; }
 
     // Lays a control out from the place it stands in now, at the first size.
@@ -67,11 +71,14 @@ private:
     };
 
     static int Shift(const std::vector<Line>& lines, int extra, int coordinate);
+    int ColumnShift(int x) const;
 
     QSize base_;
     QSize extra_;
     bool proportional_ = false;
     std::vector<Line> columns_;
+    Shares columnShares_;
+    std::vector<int> columnShareOf_;  // the shares the rule gave for the current size
     std::vector<Line> rows_;
     std::vector<Entry> entries_;
 };
