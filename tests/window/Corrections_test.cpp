@@ -3,6 +3,7 @@
 // Correcting the history by hand: picking a spin in the results grid, "Remove Item",
 // "Insert Item" and Edit > Undo / Redo, driven through the real widgets.
 #include <QAction>
+#include <QApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -72,6 +73,42 @@ TEST_F(CorrectionsTest, RemoveItemTakesOutThePickedSpinAndUndoPutsItBack) {
     action("mnu_Redo")->trigger();
     EXPECT_EQ(Spins(), (std::vector{5, 32, 0}));
     ExpectViewsAgreeWithTheHistory();
+}
+
+// A spin recorded after a pick moves the pick to it: "Remove Item" never hits the old
+// spin picked before the new ones came.
+TEST_F(CorrectionsTest, ANewSpinMovesThePickToTheNewest) {
+    Spin({5, 17, 32});
+    PickRow(3);  // the 5
+    Click(9);
+    EXPECT_EQ(MarkedRow(), 1);
+    Press("cmdRemoveItem");
+    EXPECT_EQ(Spins(), (std::vector{5, 17, 32}));
+}
+
+// Every Undo and Redo, by menu or key, says in the log which step it took back or made
+// again, so no line of the log is left standing untrue.
+TEST_F(CorrectionsTest, UndoAndRedoSayWhatTheyDid) {
+    window_.show();
+    QApplication::setActiveWindow(&window_);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
+    Click(9);
+    Click(17);
+    PickRow(2);  // the 9
+    Press("cmdRemoveItem");
+    window_.RecordSpins(std::vector{1, 2});
+    PickRow(3);  // the 17
+    Press("cmdInsertResult");
+    Click(4);
+    const char* const said[] = {"Undid: 4 inserted as spin 1", "Undid: spins 2 to 3",
+                                "Undid: removal of spin 1 (9)", "Undid: spin 2 (17)"};
+    for (const char* line : said) {
+        QTest::keySequence(&window_, QKeySequence::Undo);
+        EXPECT_EQ(Status(), line);
+    }
+    QTest::keySequence(&window_, QKeySequence(Qt::CTRL | Qt::Key_Y));
+    EXPECT_EQ(Status(), "Redid: spin 2 (17)");
+    EXPECT_EQ(Spins(), (std::vector{9, 17}));
 }
 
 TEST_F(CorrectionsTest, WithNothingPickedRemoveItemTakesTheNewest) {

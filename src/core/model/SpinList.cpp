@@ -9,7 +9,7 @@
 namespace orvanta {
 namespace {
 
-constexpr std::string_view kSeparators = " ,\t\r\n";
+constexpr std::string_view kSeparators = " ,;\t\r\n";
 constexpr std::size_t kShownLength = 20;
 
 // A wheel number as the results grid writes it: one or two digits, no sign, no point.

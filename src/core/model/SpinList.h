@@ -9,7 +9,7 @@
 namespace orvanta {
 
 // Spins written as text, as a user pastes them: wheel numbers separated by blanks,
-// commas, tabs or line ends.
+// commas, semicolons (a spreadsheet in some locales), tabs or line ends.
 struct SpinList {
     std::vector<int> spins;  // in the order written; empty when anything was wrong
     std::string badEntry;    // the first entry that is not a wheel number, cut to 20 characters

@@ -76,6 +76,9 @@ bool KeyboardEntry::TakeKey(int key, const QString& text) {
     if (text.size() == 1 && text[0].isDigit() && text[0].unicode() < 128) {
         const QString longer = typed_ + text;
         if (longer.size() > 2 || !IsWheelNumber(longer.toInt())) {
+            // Every digit goes, not the last alone: a 3 left standing from "37" would be
+            // recorded by the next Enter, which the user meant for 37.
+            Clear();
             emit refused(QStringLiteral("%1 is not a wheel number: type 0 to 36.").arg(longer));
             return true;
         }

@@ -150,8 +150,9 @@ void SpinEntry::ShowPrompt() {
     page_.insertButton()->setChecked(pendingInsert_->isActive());
     const QString typed = keyboard_->typed();
     if (!pendingInsert_->isActive()) {
-        status->SetPrompt(typed.isEmpty() ? QString()
-                                          : QStringLiteral("Typed: %1 (Enter records it, Esc cancels)").arg(typed));
+        status->SetPrompt(typed.isEmpty()
+                              ? QString()
+                              : QStringLiteral("Typed: %1 (Enter records it, Esc cancels)").arg(typed));
         return;
     }
     const int slot = pendingInsert_->position();

@@ -43,8 +43,8 @@ DocumentCommands::DocumentCommands(QMainWindow* window, HistoryEditor& editor, S
 }
 
 void DocumentCommands::AddTo(QMenu* file) {
-    connect(AddMenuAction(file, "mnu_New", "&New", QKeySequence::New, QKeySequence(Qt::CTRL | Qt::Key_N)), &QAction::triggered, this,
-            &DocumentCommands::New);
+    connect(AddMenuAction(file, "mnu_New", "&New", QKeySequence::New, QKeySequence(Qt::CTRL | Qt::Key_N)),
+            &QAction::triggered, this, &DocumentCommands::New);
     connect(AddMenuAction(file, "mnu_Open", "&Open...", QKeySequence::Open), &QAction::triggered, this,
             &DocumentCommands::Open);
     recentMenu_ = file->addMenu("Open &Recent");
@@ -56,8 +56,8 @@ void DocumentCommands::AddTo(QMenu* file) {
     connect(AddMenuAction(file, "mnu_Save", "&Save", QKeySequence::Save), &QAction::triggered, this,
             &DocumentCommands::Save);
     connect(AddMenuAction(file, "mnu_SaveAs", "Save &As...", QKeySequence::SaveAs,
-                                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)), &QAction::triggered,
-            this, &DocumentCommands::SaveAs);
+                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
+            &QAction::triggered, this, &DocumentCommands::SaveAs);
 }
 
 bool DocumentCommands::New() {
@@ -202,8 +202,8 @@ void DocumentCommands::FillRecentMenu() {
     Settings().setValue(Settings::kRecentFiles, files);
     const QFontMetrics metrics(recentMenu_->font());
     for (int i = 0; i < files.size(); ++i) {
-        const QString shown = metrics.elidedText(QDir::toNativeSeparators(files[i]), Qt::ElideMiddle,
-                                                 kRecentEntryWidth);
+        const QString shown =
+            metrics.elidedText(QDir::toNativeSeparators(files[i]), Qt::ElideMiddle, kRecentEntryWidth);
         QAction* entry = recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
         entry->setObjectName(QStringLiteral("mnu_Recent_%1").arg(i + 1));
         entry->setData(files[i]);

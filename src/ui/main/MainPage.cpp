@@ -66,8 +66,7 @@ int ScaledEdge(int offset, double scale) {
 
 }  // namespace
 
-MainPage::MainPage(const SpinModel& model, QWidget* page, TabOrder& tabOrder)
-    : QObject(page), page_(page) {
+MainPage::MainPage(const SpinModel& model, QWidget* page, TabOrder& tabOrder) : QObject(page), page_(page) {
     // Created from the bottom of the stack to the top: pictures, click areas and labels
     // first, the windowed controls last so that they lie above them.
     CreatePictures(page);

@@ -60,8 +60,8 @@ int StretchLayout::Shift(const std::vector<Line>& lines, int extra, int coordina
 
 int StretchLayout::MapX(int x) const {
     if (proportional_) {
-        return static_cast<int>(std::lround(static_cast<double>(x) * (base_.width() + extra_.width()) /
-                                            base_.width()));
+        return static_cast<int>(
+            std::lround(static_cast<double>(x) * (base_.width() + extra_.width()) / base_.width()));
     }
     return x + ColumnShift(x);
 }
@@ -81,8 +81,8 @@ int StretchLayout::ColumnShift(int x) const {
 
 int StretchLayout::MapY(int y) const {
     if (proportional_) {
-        return static_cast<int>(std::lround(static_cast<double>(y) * (base_.height() + extra_.height()) /
-                                            base_.height()));
+        return static_cast<int>(
+            std::lround(static_cast<double>(y) * (base_.height() + extra_.height()) / base_.height()));
     }
     return y + Shift(rows_, extra_.height(), y);
 }
