@@ -367,6 +367,7 @@ TEST_F(MainTabTest, TypedCategoryReachesTheAnalysisAsTyped) {
     Calculate("Color", 1, 0);
     EXPECT_EQ(Shown(1, 2), (Texts{"R ", "R "}));
     EXPECT_EQ(window_.statusLine()->messages().value(0), "B: 2 earlier runs; next came R 2.");
+    EXPECT_EQ(find("SearchGrid1")->toolTip(), "Followers: R 2");
 }
 
 }  // namespace
