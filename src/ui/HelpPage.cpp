@@ -3,10 +3,12 @@
 #include "ui/HelpPage.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextBrowser>
+#include <QUrl>
 
 #include "core/help/RtfReader.h"
 
@@ -66,6 +68,27 @@ HelpDocument ReadHelpDocument(const QString& path) {
     return {std::move(bytes), {}};
 }
 
+// The page's links are followed here rather than by the browser, which would load an
+// address in place of the page: a link to a section scrolls there, a web address
+// opens in the desktop's browser.
+void FollowLink(QTextBrowser* browser, const QUrl& link) {
+    if (link.scheme() == QLatin1String("http") || link.scheme() == QLatin1String("https")) {
+        QDesktopServices::openUrl(link);
+    } else if (link.scheme().isEmpty() && link.path().isEmpty() && link.hasFragment()) {
+        browser->scrollToAnchor(link.fragment());
+    }
+}
+
+void FollowLinksOnce(QTextBrowser* browser) {
+    static constexpr const char* kFollowing = "orvantaFollowsHelpLinks";
+    browser->setOpenLinks(false);
+    if (!browser->property(kFollowing).toBool()) {
+        browser->setProperty(kFollowing, true);
+        QObject::connect(browser, &QTextBrowser::anchorClicked, browser,
+                         [browser](const QUrl& link) { FollowLink(browser, link); });
+    }
+}
+
 }  // namespace
 
 QStringList HelpFileCandidates() {
@@ -74,6 +97,7 @@ QStringList HelpFileCandidates() {
 }
 
 bool LoadHelpPage(QTextBrowser* browser, const QStringList& candidates) {
+    FollowLinksOnce(browser);
     QStringList problems;
     for (const QString& candidate : candidates) {
         const HelpDocument document = ReadHelpDocument(candidate);
