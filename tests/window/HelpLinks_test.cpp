@@ -33,7 +33,8 @@ TEST_F(HelpLinksTest, AContentsEntryScrollsToItsSection) {
     ASSERT_FALSE(entry.isNull());
     ASSERT_FALSE(heading.isNull());
     ASSERT_EQ(help->verticalScrollBar()->value(), 0);
-    ASSERT_GT(help->cursorRect(heading).top(), help->viewport()->height()) << "the heading starts out of sight";
+    ASSERT_GT(help->cursorRect(heading).top(), help->viewport()->height())
+        << "the heading starts out of sight";
 
     QTextCursor inEntry(help->document());
     inEntry.setPosition(entry.selectionStart() + 2);

@@ -54,7 +54,7 @@ std::string RunawayReason(double start, double end, double step) {
 }
 
 std::string InPass(std::string_view name, double counter) {
-    return " (in the pass where " + Quoted(name) + " is " + FormatNumber(counter) + ")";
+    return " (at " + Shortened(name) + " = " + FormatNumber(counter) + ")";
 }
 
 }  // namespace

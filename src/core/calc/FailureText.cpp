@@ -6,23 +6,25 @@ namespace orvanta {
 
 namespace {
 
-constexpr std::size_t kMaxQuotedBytes = 40;
+constexpr std::size_t kMaxNamedBytes = 40;
 
 }  // namespace
 
-std::string Quoted(std::string_view text) {
-    std::string quoted = "'";
-    if (text.size() <= kMaxQuotedBytes) {
-        quoted.append(text);
-    } else {
-        std::size_t cut = kMaxQuotedBytes;
-        while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
-            --cut;  // not inside a UTF-8 sequence
-        }
-        quoted.append(text.substr(0, cut));
-        quoted.append("...");
+std::string Shortened(std::string_view text) {
+    if (text.size() <= kMaxNamedBytes) {
+        return std::string(text);
     }
-    quoted.push_back('\'');
+    std::size_t cut = kMaxNamedBytes;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
+        --cut;  // not inside a UTF-8 sequence
+    }
+    return std::string(text.substr(0, cut)) + "...";
+}
+
+std::string Quoted(std::string_view text) {
+    std::string quoted(1, '\'');
+    quoted += Shortened(text);
+    quoted += '\'';
     return quoted;
 }
 

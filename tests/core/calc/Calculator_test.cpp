@@ -223,11 +223,11 @@ INSTANTIATE_TEST_SUITE_P(
         ReasonRow{{}, "for i = 1 to 3 step 0 : i", "Error", "a step of 0 would never end"},
         ReasonRow{{}, "for i = 1 to 2000000 : i", "Error", "a loop of more than 1,000,000 passes"},
         ReasonRow{{}, "for i = 1e16 to 1e16 : i", "Error", "the counter stops moving at 1E+16"},
-        ReasonRow{{}, "for i = 1 to 5 : 1/(3-i)", "Error", "division by zero (in the pass where 'i' is 3)"},
+        ReasonRow{{}, "for i = 1 to 5 : 1/(3-i)", "Error", "division by zero (at i = 3)"},
         ReasonRow{{},
                   "for i = 0 to 1 : asin(i*2)",
                   Lines({"0", "Error: ASin() value out of range"}),
-                  "ASin() value out of range (in the pass where 'i' is 1)"},
+                  "ASin() value out of range (at i = 1)"},
         ReasonRow{{}, kLoop255, "Error", "the line reaches past its 255th token"}));
 
 TEST(ExecuteStatement, FractionalStepsAccumulateLikeDoubles) {
@@ -292,6 +292,8 @@ TEST(ExecuteStatement, NothingTypedBreaksIt) {
     for (const std::string& line : lines) {
         const std::string result = calculator.ExecuteStatement(line);
         EXPECT_TRUE(result.empty() || result.rfind("Error", 0) == 0) << line << " gave " << result;
+        EXPECT_EQ(calculator.lastError().empty(), result.empty())
+            << line << " said " << calculator.lastError();
     }
     EXPECT_EQ(calculator.ExecuteStatement("2+3"), "5") << "still working";
 }
