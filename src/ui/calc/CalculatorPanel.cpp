@@ -136,7 +136,6 @@ void CalculatorPanel::Evaluate() {
         return;
     }
     const QString line = expressionBox_->text();
-    ShowNote({});
     AppendOutput(line);
     evaluation_ = new LineEvaluation(calculator_, line.toStdString(), this);
     connect(evaluation_, &LineEvaluation::finished, this, &CalculatorPanel::FinishEvaluation);
