@@ -62,6 +62,17 @@ void AppendUtf8(std::string& out, char32_t c) {
     }
 }
 
+void CutUtf8(std::string& text, std::size_t maxBytes) {
+    if (text.size() <= maxBytes) {
+        return;
+    }
+    std::size_t cut = maxBytes;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
+        --cut;
+    }
+    text.resize(cut);
+}
+
 void HtmlPageWriter::Text(std::string_view style, char32_t c, std::string_view link) {
     if (full_ || (c < 0x20 && c != '\t')) {
         return;

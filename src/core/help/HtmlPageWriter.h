@@ -12,6 +12,8 @@ namespace orvanta {
 
 // Appends a character as UTF-8; a surrogate or a value past U+10FFFF becomes U+FFFD.
 void AppendUtf8(std::string& out, char32_t c);
+// Cuts UTF-8 text to at most `maxBytes`, never inside a character.
+void CutUtf8(std::string& text, std::size_t maxBytes);
 
 // Writes the HTML page that the help browser lays out, keeping what the browser must
 // build small whatever the document: Qt's rich text costs about as much per span and

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "core/help/HtmlPageWriter.h"
+
 namespace orvanta {
 
 namespace {
@@ -71,13 +73,7 @@ std::string AnchorName(std::string_view name) {
             cleaned += c;
         }
     }
-    if (cleaned.size() > kMaxAnchorNameBytes) {
-        std::size_t cut = kMaxAnchorNameBytes;
-        while (cut > 0 && (static_cast<unsigned char>(cleaned[cut]) & 0xC0) == 0x80) {
-            --cut;  // not inside a UTF-8 sequence
-        }
-        cleaned.resize(cut);
-    }
+    CutUtf8(cleaned, kMaxAnchorNameBytes);
     return cleaned;
 }
 

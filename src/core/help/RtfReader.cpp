@@ -654,13 +654,7 @@ private:
             return;
         }
         name = name.substr(first, name.find_last_not_of(' ') - first + 1);
-        if (name.size() > kMaxFontNameBytes) {
-            std::size_t cut = kMaxFontNameBytes;
-            while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) {
-                --cut;  // not inside a UTF-8 sequence
-            }
-            name.resize(cut);
-        }
+        CutUtf8(name, kMaxFontNameBytes);
         if (Font* font = FontEntry()) {
             font->name = std::move(name);
         }
