@@ -451,37 +451,13 @@ private:
 
     // Destinations whose content is never shown.
     static bool IsSkippedDestination(std::string_view word) {
-        static constexpr std::array<std::string_view, 31> kSkipped = {"stylesheet",
-                                                                      "info",
-                                                                      "pict",
-                                                                      "header",
-                                                                      "headerl",
-                                                                      "headerr",
-                                                                      "headerf",
-                                                                      "footer",
-                                                                      "footerl",
-                                                                      "footerr",
-                                                                      "footerf",
-                                                                      "object",
-                                                                      "objdata",
-                                                                      "xe",
-                                                                      "tc",
-                                                                      "listtable",
-                                                                      "listoverridetable",
-                                                                      "revtbl",
-                                                                      "rsidtbl",
-                                                                      "generator",
-                                                                      "themedata",
-                                                                      "latentstyles",
-                                                                      "datastore",
-                                                                      "footnote",
-                                                                      "annotation",
-                                                                      "nonshppict",
-                                                                      "shp",
-                                                                      "filetbl",
-                                                                      "colorschememapping",
-                                                                      "xmlnstbl",
-                                                                      "private"};
+        static constexpr std::array<std::string_view, 32> kSkipped = {
+            "stylesheet", "info",       "pict",       "header",    "headerl",      "headerr",
+            "headerf",    "footer",     "footerl",    "footerr",   "footerf",      "bkmkend",
+            "object",     "objdata",    "xe",         "tc",        "listtable",    "listoverridetable",
+            "revtbl",     "rsidtbl",    "generator",  "themedata", "latentstyles", "datastore",
+            "footnote",   "annotation", "nonshppict", "shp",       "filetbl",      "colorschememapping",
+            "xmlnstbl",   "private"};
         return std::find(kSkipped.begin(), kSkipped.end(), word) != kSkipped.end();
     }
 
