@@ -3,10 +3,12 @@
 #include "ui/HelpPage.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextBrowser>
+#include <QUrl>
 
 #include "core/help/RtfReader.h"
 
@@ -68,12 +70,27 @@ HelpDocument ReadHelpDocument(const QString& path) {
     return {std::move(bytes), {}};
 }
 
+// The page's links are followed here rather than by the browser, which would load an
+// address in place of the page: a link to a section scrolls there, a web address
+// opens in the desktop's browser.
+void FollowLink(QTextBrowser* browser, const QUrl& link) {
+    if (link.scheme() == QLatin1String("http") || link.scheme() == QLatin1String("https")) {
+        QDesktopServices::openUrl(link);
+    } else if (link.scheme().isEmpty() && link.path().isEmpty() && link.hasFragment()) {
+        browser->scrollToAnchor(link.fragment());
+    }
+}
+
 }  // namespace
 
 QTextBrowser* CreateHelpView(QWidget* page) {
     auto* view = Named(new QTextBrowser(page), "RichText1", "Help");
     view->setReadOnly(true);
+    // Links are followed here: a section link scrolls to its section, a web address
+    // opens in the desktop's browser, and no link ever replaces the page.
     view->setOpenLinks(false);
+    QObject::connect(view, &QTextBrowser::anchorClicked, view,
+                     [view](const QUrl& link) { FollowLink(view, link); });
     TabControl::Place(view, 120, 360, 11595, 7515);
     auto* layout = new StretchLayout(page, TabControl::PageSize());
     layout->AddColumnLine(view->geometry().center().x());

@@ -20,7 +20,9 @@ inline constexpr qint64 kMaxHelpDocumentBytes = 16 * 1024 * 1024;
 
 // Shows the first help.rtf found among the candidates that is a regular file of at
 // most kMaxHelpDocumentBytes; when there is none, what was wrong with each, or where
-// it looked. Returns whether a help file was shown.
+// it looked. Returns whether a help file was shown. A click on a link of the page
+// scrolls to the section it names, or opens a web address in the desktop's browser;
+// no link replaces the page.
 bool LoadHelpPage(QTextBrowser* browser, const QStringList& candidates);
 
 }  // namespace orvanta

@@ -52,10 +52,11 @@ TEST_F(CalculatorTabTest, TheFocusReturnsToTheExpressionAfterAClickOnEvaluate) {
     Type("2+3");
     QTest::mouseClick(panel_.evaluateButton(), Qt::LeftButton);
     EXPECT_EQ(QApplication::focusWidget(), input_);
-    // What is typed next goes into the box, and Space does not evaluate again.
+    // What is typed next goes into the box, in place of the line, and Space does not
+    // evaluate again.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     EXPECT_EQ(panel_.outputLines().itemCount(), 2);
-    EXPECT_EQ(input_->text(), "2+3 ");
+    EXPECT_EQ(input_->text(), " ");
 }
 
 // The longest loop allowed: evaluating it and showing its million lines leave the
@@ -71,6 +72,7 @@ TEST_F(CalculatorTabTest, AMillionLineResultKeepsTheWindowResponsive) {
     EXPECT_EQ(panel_.outputLines().rowCount(), 1 + 1'000'000);
     EXPECT_EQ(LastShown(), "1000000");
     EXPECT_EQ(QApplication::focusWidget(), input_);
+    EXPECT_EQ(input_->selectedText(), "for i = 1 to 1000000 : i") << "ready to be typed over";
 }
 
 // A body of 247 tokens at the pass limit takes many seconds: it runs in the

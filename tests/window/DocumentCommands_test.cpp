@@ -4,6 +4,8 @@
 // a history with no file ask for a name, New starts over after the question, Open
 // Recent lists the last files, and the theme, window size, last folder and recent files
 // outlive the window, in a real settings file of the test's own.
+#include "ui/files/DocumentCommands.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -21,7 +23,6 @@
 
 #include "ui/MainWindow.h"
 #include "ui/Settings.h"
-#include "ui/files/DocumentCommands.h"
 
 #include "support/DialogScript.h"
 #include "support/WindowFixture.h"

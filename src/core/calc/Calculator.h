@@ -33,6 +33,12 @@ public:
     // the calculator and drops it.
     std::string ExecuteStatement(std::string_view line, std::stop_token stop = {});
 
+    // Why the last line's text holds an error, in a short sentence for the status
+    // line ("'2for' is no number or name", "division by zero", or a function's
+    // failure text); for a loop, the first pass that failed, or why the loop
+    // itself did. Empty after a line that did not fail.
+    const std::string& lastError() const { return lastError_; }
+
     const std::string& GetVariable(std::string_view name) const { return variables_.GetVariable(name); }
     void SetVariable(std::string_view name, std::string_view value) { variables_.SetVariable(name, value); }
     // Slots 1 to 255 as the variable grid shows them.
@@ -44,8 +50,13 @@ public:
 
 private:
     std::string RunLoop(const TokenList& line, const std::stop_token& stop);
+    // The text of START, END or STEP, or "Error" with the reason kept.
+    std::string EvaluateBound(const TokenList& tokens, std::string_view part);
+    // ParseNumber of a bound's text; what is no number aborts with the reason.
+    double BoundNumber(const TokenList& tokens, const std::string& text, std::string_view part) const;
 
     VariableTable variables_;
+    std::string lastError_;
 };
 
 }  // namespace orvanta

@@ -4,11 +4,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "core/calc/AsciiCase.h"
 #include "core/calc/EvaluationAborted.h"
+#include "core/calc/FailureText.h"
 #include "core/calc/MathFunctions.h"
 #include "core/calc/NumberText.h"
 
@@ -17,6 +20,7 @@ namespace orvanta {
 namespace {
 
 constexpr int kLastSlot = 255;
+constexpr const char* kTooLong = "the statement is too long to evaluate";
 
 // Slots 0 to 255 of the operator/value stack; reaching outside them aborts.
 // Only as many slots as the statement can use are made, so that a short
@@ -29,7 +33,7 @@ public:
 
     Token& operator[](int index) {
         if (index < 0 || index > kLastSlot) {
-            throw EvaluationAborted();
+            throw EvaluationAborted(kTooLong);
         }
         const auto i = static_cast<std::size_t>(index);
         if (i >= slots_.size()) {
@@ -45,7 +49,7 @@ private:
 // The output list holds at most 255 entries, in slots 1 to 255.
 void AppendOutput(std::vector<Token>& output, Token token) {
     if (static_cast<int>(output.size()) >= kLastSlot) {
-        throw EvaluationAborted();
+        throw EvaluationAborted(kTooLong);
     }
     output.push_back(std::move(token));
 }
@@ -54,30 +58,32 @@ class StatementEvaluation {
 public:
     StatementEvaluation(const TokenList& tokens, VariableTable& variables)
         // The bottom entry plus at most one entry per token.
-        : variables_(variables), n_(CountUpToFirstEmpty(tokens)), stack_(n_ + 1) {
+        : source_(tokens), variables_(variables), n_(CountUpToFirstEmpty(tokens)), stack_(n_ + 1) {
         work_.reserve(static_cast<std::size_t>(n_) + 1);
         work_.emplace_back();
         work_.insert(work_.end(), tokens.Tokens().begin(), tokens.Tokens().begin() + n_);
         output_.reserve(static_cast<std::size_t>(n_) + 1);
     }
 
-    std::string Run() {
+    Evaluation Run() {
         TakeAssignment();
         SubstituteVariables();
-        if (!ApplySigns() || !ParenthesesBalance()) {
-            return "Error";
+        if (std::string reason = ApplySigns(); !reason.empty()) {
+            return {"Error", std::move(reason)};
+        }
+        if (std::string reason = UnbalancedBracket(); !reason.empty()) {
+            return {"Error", std::move(reason)};
         }
         ToPostfix();
-        std::string failure;
-        if (!EvaluatePostfix(failure)) {
-            return failure;
+        if (std::optional<Evaluation> failure = EvaluatePostfix()) {
+            return *std::move(failure);
         }
         if (sp_ != 2) {
-            return "Error";
+            return {"Error", LeftOverReason()};
         }
         std::string result = stack_[1].Text;
         variables_.SetVariable(target_, result);
-        return result;
+        return {std::move(result), {}};
     }
 
 private:
@@ -102,6 +108,7 @@ private:
             if (EqualIgnoringAsciiCase(target_, "ans")) {
                 target_ = "Ans";
             }
+            firstOperandSlot_ = 3;
         }
     }
 
@@ -115,8 +122,8 @@ private:
     }
 
     // A "-" where an operand is due negates the number behind it; any other
-    // operator there is an error.
-    bool ApplySigns() {
+    // operator there is an error, whose reason this returns.
+    std::string ApplySigns() {
         for (int i = 0; i <= n_ - 2; ++i) {
             const Token& before = Work(i);
             Token& sign = Work(i + 1);
@@ -126,15 +133,16 @@ private:
                 continue;
             }
             if (sign.Text != "-") {
-                return false;
+                return Quoted(sign.Text) + " stands where a number is expected";
             }
-            number.Text = FormatNumber(-ParseNumber(number.Text));
+            number.Text = FormatNumber(-Number(number.Text));
             sign = Token{};
         }
-        return true;
+        return {};
     }
 
-    bool ParenthesesBalance() {
+    // Empty when the brackets balance.
+    std::string UnbalancedBracket() {
         int depth = 0;
         for (int i = 1; i <= n_; ++i) {
             if (Work(i).Kind == tkOpen) {
@@ -143,10 +151,36 @@ private:
                 --depth;
             }
             if (depth < 0) {
-                return false;
+                return "a ')' has no '(' before it";
             }
         }
-        return depth == 0;
+        return depth == 0 ? std::string() : "a '(' is not closed";
+    }
+
+    // A word that starts with a digit but is no number leaves values without an
+    // operator between them ("x = 2for i"), so it is named first; it is the likely
+    // slip. Otherwise the statement held nothing, or too many values.
+    std::string LeftOverReason() const {
+        for (const Token& token : source_.Tokens()) {
+            if (token.Kind == tkNumber) {
+                try {
+                    ParseNumber(token.Text);
+                } catch (const EvaluationAborted& notANumber) {
+                    return notANumber.reason();
+                }
+            }
+        }
+        return sp_ < 2 ? "nothing to evaluate" : "an operator is missing between two values";
+    }
+
+    // ParseNumber, with a reason that names where a text that is no number came from.
+    double Number(const std::string& text) const {
+        try {
+            return ParseNumber(text);
+        } catch (const EvaluationAborted& notANumber) {
+            throw EvaluationAborted(
+                NotANumberReason(source_, firstOperandSlot_, variables_, text, notANumber));
+        }
     }
 
     const Token& Top() { return stack_[sp_ - 1]; }
@@ -202,68 +236,81 @@ private:
         }
     }
 
-    double PopOperand() {
-        const double value = ParseNumber(stack_[sp_ - 1].Text);
+    // The operand of `user` on top of the stack; the bottom entry is no operand.
+    double PopOperand(const Token& user) {
+        if (sp_ - 1 < 1) {
+            throw EvaluationAborted(Quoted(user.Text) + " lacks a value");
+        }
+        const double value = Number(stack_[sp_ - 1].Text);
         stack_[sp_ - 1] = Token{};
         --sp_;
         return value;
     }
 
-    static double Checked(double value) {
-        if (!std::isfinite(value)) {
-            throw EvaluationAborted();
+    // A non-finite result: no real value (a negative base to a fractional power),
+    // 0 to a negative power, or an overflow.
+    static double Checked(double value, char op, double left, double right) {
+        if (std::isfinite(value)) {
+            return value;
         }
-        return value;
+        std::string operation = FormatNumber(left);
+        operation.append({' ', op, ' '});
+        operation.append(FormatNumber(right));
+        if (std::isnan(value)) {
+            throw EvaluationAborted(operation + " has no real value");
+        }
+        if (op == '^' && left == 0.0) {
+            throw EvaluationAborted(operation + " divides by zero");
+        }
+        throw EvaluationAborted("the result of " + operation + " is too large");
     }
 
     static double Apply(char op, double left, double right) {
         switch (op) {
             case '+':
-                return Checked(left + right);
+                return Checked(left + right, op, left, right);
             case '-':
-                return Checked(left - right);
+                return Checked(left - right, op, left, right);
             case '*':
-                return Checked(left * right);
+                return Checked(left * right, op, left, right);
             case '/':
                 if (right == 0.0) {
-                    throw EvaluationAborted();
+                    throw EvaluationAborted("division by zero");
                 }
-                return Checked(left / right);
+                return Checked(left / right, op, left, right);
             case '^':
-                // No real value (a negative base to a fractional power) and
-                // 0 to a negative power both come out non-finite.
-                return Checked(std::pow(left, right));
+                return Checked(std::pow(left, right), op, left, right);
             default:
                 return 0.0;  // "="
         }
     }
 
-    // False with `failure` set when a function reports a failure text.
-    bool EvaluatePostfix(std::string& failure) {
+    // The reported failure of a function that gave a failure text, if one did.
+    std::optional<Evaluation> EvaluatePostfix() {
         for (Token& entry : output_) {
             if (entry.Kind == tkNumber) {
                 Push(std::move(entry));
             } else if (entry.Kind == tkOperator) {
-                const double right = PopOperand();
-                const double left = PopOperand();
+                const double right = PopOperand(entry);
+                const double left = PopOperand(entry);
                 Push(Token{FormatNumber(Apply(entry.Text[0], left, right)), tkNumber});
             } else if (entry.Kind == tkFunction) {
-                const double argument = PopOperand();
+                const double argument = PopOperand(entry);
                 const MathResult result = ApplyFunction(entry.Text, argument);
                 if (result.Failed()) {
-                    failure = "Error: ";
-                    failure.append(result.failure);
-                    return false;
+                    return Evaluation{"Error: " + std::string(result.failure), std::string(result.failure)};
                 }
                 Push(Token{FormatNumber(result.value), tkNumber});
             }
         }
-        return true;
+        return std::nullopt;
     }
 
+    const TokenList& source_;
     VariableTable& variables_;
     int n_;
-    std::vector<Token> work_;  // slot 0 stays empty
+    int firstOperandSlot_ = 1;  // 3 after an assignment's name and "="
+    std::vector<Token> work_;   // slot 0 stays empty
     std::string target_ = "Ans";
     std::vector<Token> output_;
     Slots stack_;
@@ -271,6 +318,21 @@ private:
 };
 
 }  // namespace
+
+std::string NotANumberReason(const TokenList& tokens, int firstSlot, const VariableTable& variables,
+                             std::string_view text, const EvaluationAborted& refusal) {
+    for (int slot = firstSlot; slot <= tokens.Count(); ++slot) {
+        const Token& token = tokens[slot];
+        if (token.Kind == tkNumber && token.Text == text) {
+            break;
+        }
+        if (token.Kind == tkName && variables.GetVariable(token.Text) == text) {
+            return text.empty() ? Quoted(token.Text) + " has no value"
+                                : Quoted(token.Text) + " holds " + Quoted(text) + ", which is no number";
+        }
+    }
+    return refusal.reason();
+}
 
 int Precedence(const Token& token) {
     const std::string& text = token.Text;
@@ -289,8 +351,12 @@ int Precedence(const Token& token) {
     return 0;
 }
 
-std::string EvaluateTokens(const TokenList& tokens, VariableTable& variables) {
+Evaluation EvaluateStatement(const TokenList& tokens, VariableTable& variables) {
     return StatementEvaluation(tokens, variables).Run();
+}
+
+std::string EvaluateTokens(const TokenList& tokens, VariableTable& variables) {
+    return EvaluateStatement(tokens, variables).text;
 }
 
 }  // namespace orvanta

@@ -4,9 +4,12 @@
 
 #include <array>
 #include <cmath>
+#include <string>
 
 #include "core/calc/AsciiCase.h"
 #include "core/calc/EvaluationAborted.h"
+#include "core/calc/FailureText.h"
+#include "core/calc/NumberText.h"
 
 namespace orvanta {
 
@@ -75,31 +78,33 @@ MathResult Guarded(std::string_view failure, Formula formula) {
     }
 }
 
-double LibraryResult(double value) {
+// The plain library functions have no failure text of their own; what goes wrong
+// in them ends the line, with a reason that names the function and its argument.
+double LibraryResult(std::string_view name, double x, double value) {
     if (!std::isfinite(value)) {
-        throw EvaluationAborted();
+        throw EvaluationAborted(std::string(name) + " of " + FormatNumber(x) + " is no finite number");
     }
     return value;
 }
 
 MathResult LibrarySqrt(double x) {
     if (x < 0.0) {
-        throw EvaluationAborted();
+        throw EvaluationAborted("the square root of " + FormatNumber(x) + " has no real value");
     }
     return {std::sqrt(x), {}};
 }
 
 MathResult LibrarySin(double x) {
-    return {LibraryResult(std::sin(x)), {}};
+    return {LibraryResult("sin", x, std::sin(x)), {}};
 }
 MathResult LibraryCos(double x) {
-    return {LibraryResult(std::cos(x)), {}};
+    return {LibraryResult("cos", x, std::cos(x)), {}};
 }
 MathResult LibraryTan(double x) {
-    return {LibraryResult(std::tan(x)), {}};
+    return {LibraryResult("tan", x, std::tan(x)), {}};
 }
 MathResult LibraryAtan(double x) {
-    return {LibraryResult(std::atan(x)), {}};
+    return {LibraryResult("atan", x, std::atan(x)), {}};
 }
 MathResult Log10(double x) {
     return LogN(x, 10.0);
@@ -264,7 +269,7 @@ bool IsFunctionName(std::string_view word) {
 MathResult ApplyFunction(std::string_view name, double x) {
     const NamedFunction* function = FindFunction(name);
     if (function == nullptr) {
-        throw EvaluationAborted();
+        throw EvaluationAborted(Quoted(name) + " is no function");
     }
     return function->routine(x);
 }

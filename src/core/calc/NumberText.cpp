@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "core/calc/EvaluationAborted.h"
+#include "core/calc/FailureText.h"
 
 namespace orvanta {
 
@@ -52,7 +53,7 @@ long LeadingExponent(std::string_view mantissa, long exponent) {
 
 std::string FormatNumber(double value) {
     if (!std::isfinite(value)) {
-        throw EvaluationAborted();
+        throw EvaluationAborted("a result beyond the largest number");
     }
     if (value == 0.0) {
         return "0";
@@ -120,6 +121,10 @@ std::string FormatNumber(double value) {
 
 double ParseNumber(std::string_view text) {
     text = TrimSpaces(text);
+    if (text.empty()) {
+        throw EvaluationAborted("a value is missing");
+    }
+    const auto notANumber = [text] { return EvaluationAborted(Quoted(text) + " is no number or name"); };
     std::size_t i = 0;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
@@ -140,7 +145,7 @@ double ParseNumber(std::string_view text) {
         }
     }
     if (digitCount == 0) {
-        throw EvaluationAborted();
+        throw notANumber();
     }
     const std::string_view mantissa = text.substr(mantissaStart, i - mantissaStart);
     long exponent = 0;
@@ -158,14 +163,14 @@ double ParseNumber(std::string_view text) {
             ++i;
         }
         if (i == exponentStart) {
-            throw EvaluationAborted();
+            throw notANumber();
         }
         if (negativeExponent) {
             exponent = -exponent;
         }
     }
     if (i != text.size()) {
-        throw EvaluationAborted();
+        throw notANumber();
     }
 
     // from_chars takes no "+" sign, so it reads the text after the sign.
@@ -175,11 +180,11 @@ double ParseNumber(std::string_view text) {
         std::from_chars(unsignedText.data(), unsignedText.data() + unsignedText.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
         if (LeadingExponent(mantissa, exponent) > 0) {
-            throw EvaluationAborted();
+            throw EvaluationAborted(Quoted(text) + " is too large a number");
         }
         value = 0.0;
     } else if (result.ec != std::errc() || result.ptr != unsignedText.data() + unsignedText.size()) {
-        throw EvaluationAborted();
+        throw notANumber();
     }
     return negative ? -value : value;
 }

@@ -2,6 +2,7 @@
 
 #include "core/calc/Token.h"
 
+#include <string>
 #include <utility>
 
 #include "core/calc/EvaluationAborted.h"
@@ -14,7 +15,7 @@ const Token kEmptyToken{};
 
 const Token& TokenList::operator[](int slot) const {
     if (slot < 0 || slot > kLastSlot) {
-        throw EvaluationAborted();
+        throw EvaluationAborted("the line reaches past its " + std::to_string(kLastSlot) + "th token");
     }
     if (slot == 0 || slot > Count()) {
         return kEmptyToken;
@@ -24,7 +25,7 @@ const Token& TokenList::operator[](int slot) const {
 
 void TokenList::Append(Token token) {
     if (Count() >= kLastSlot) {
-        throw EvaluationAborted();
+        throw EvaluationAborted("the line has more than " + std::to_string(kLastSlot) + " tokens");
     }
     tokens_.push_back(std::move(token));
 }

@@ -28,6 +28,17 @@ void AppendEscaped(std::string& out, char32_t c) {
     }
 }
 
+// Names and addresses arrive as UTF-8; only what would end the attribute is escaped.
+void AppendEscaped(std::string& out, std::string_view text) {
+    for (const char c : text) {
+        if (c == '&' || c == '<' || c == '>' || c == '"') {
+            AppendEscaped(out, static_cast<char32_t>(c));
+        } else {
+            out += c;
+        }
+    }
+}
+
 }  // namespace
 
 void AppendUtf8(std::string& out, char32_t c) {
@@ -51,26 +62,50 @@ void AppendUtf8(std::string& out, char32_t c) {
     }
 }
 
-void HtmlPageWriter::Text(std::string_view style, char32_t c) {
+void CutUtf8(std::string& text, std::size_t maxBytes) {
+    if (text.size() <= maxBytes) {
+        return;
+    }
+    std::size_t cut = maxBytes;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
+        --cut;
+    }
+    text.resize(cut);
+}
+
+void HtmlPageWriter::Text(std::string_view style, char32_t c, std::string_view link) {
     if (full_ || (c < 0x20 && c != '\t')) {
         return;
     }
-    OpenRun(style);
+    OpenRun(style, link);
     if (!full_) {
         AppendEscaped(paragraph_, c);
         CountCharacter();
     }
 }
 
-void HtmlPageWriter::LineBreak(std::string_view style) {
+void HtmlPageWriter::LineBreak(std::string_view style, std::string_view link) {
     if (full_) {
         return;
     }
-    OpenRun(style);
+    OpenRun(style, link);
     if (!full_) {
         paragraph_ += "<br />";
         CountCharacter();
     }
+}
+
+void HtmlPageWriter::Anchor(std::string_view name) {
+    if (full_ || name.empty() || anchors_ >= kMaxAnchors || paragraphRuns_ >= kMaxRunsPerParagraph) {
+        return;
+    }
+    // Outside any run, so that it never stands inside a link.
+    CloseRun();
+    paragraph_ += "<a name=\"";
+    AppendEscaped(paragraph_, name);
+    paragraph_ += "\"></a>";
+    ++anchors_;
+    ++paragraphRuns_;
 }
 
 void HtmlPageWriter::CountCharacter() {
@@ -115,8 +150,8 @@ void HtmlPageWriter::WriteParagraph(std::string_view paragraphStyle) {
     paragraphChars_ = 0;
 }
 
-void HtmlPageWriter::OpenRun(std::string_view style) {
-    if (!withRuns_ || (runOpen_ && style == runStyle_)) {
+void HtmlPageWriter::OpenRun(std::string_view style, std::string_view link) {
+    if (!withRuns_ || (runOpen_ && style == runStyle_ && link == runLink_)) {
         return;
     }
     // Past its share of changes, a paragraph goes on in the run that is open; so
@@ -133,6 +168,11 @@ void HtmlPageWriter::OpenRun(std::string_view style) {
         return;
     }
     CloseRun();
+    if (!link.empty()) {
+        paragraph_ += "<a href=\"";
+        AppendEscaped(paragraph_, link);
+        paragraph_ += "\">";
+    }
     if (styleClass < 0) {
         paragraph_ += "<span>";
     } else {
@@ -142,15 +182,17 @@ void HtmlPageWriter::OpenRun(std::string_view style) {
     }
     runOpen_ = true;
     runStyle_ = style;
+    runLink_ = link;
     ++runs_;
     ++paragraphRuns_;
 }
 
 void HtmlPageWriter::CloseRun() {
     if (runOpen_) {
-        paragraph_ += "</span>";
+        paragraph_ += runLink_.empty() ? "</span>" : "</span></a>";
         runOpen_ = false;
         runStyle_.clear();
+        runLink_.clear();
     }
 }
 
@@ -172,8 +214,14 @@ void HtmlPageWriter::Cut() {
     if (full_) {
         return;
     }
-    // The paragraph under way keeps what it has; the note follows it.
-    FlushParagraph();
+    // The paragraph under way keeps what it has, unless it is one past the page's
+    // paragraphs; the note follows it.
+    if (paragraphs_ < kMaxParagraphs) {
+        FlushParagraph();
+    } else {
+        paragraph_.clear();
+        runOpen_ = false;
+    }
     body_ += "<p style=\"margin-top:12px; margin-bottom:0px\"><i>";
     body_ += kCutNote;
     body_ += "</i></p>\n";

@@ -12,6 +12,8 @@ namespace orvanta {
 
 // Appends a character as UTF-8; a surrogate or a value past U+10FFFF becomes U+FFFD.
 void AppendUtf8(std::string& out, char32_t c);
+// Cuts UTF-8 text to at most `maxBytes`, never inside a character.
+void CutUtf8(std::string& text, std::size_t maxBytes);
 
 // Writes the HTML page that the help browser lays out, keeping what the browser must
 // build small whatever the document: Qt's rich text costs about as much per span and
@@ -23,13 +25,16 @@ void AppendUtf8(std::string& out, char32_t c);
 //     kMaxStyles styles; a change past either goes on in the run that is open;
 //   - a paragraph longer than kMaxParagraphChars goes on in a new one;
 //   - a page ends after kMaxParagraphs paragraphs, kMaxRuns runs or kMaxTextChars
-//     characters, with a last paragraph that says the rest is left out.
+//     characters, with a last paragraph that says the rest is left out;
+//   - a page takes kMaxAnchors anchors, and an anchor counts as a format change of
+//     its paragraph.
 class HtmlPageWriter {
 public:
     static constexpr int kMaxParagraphs = 4000;
     static constexpr int kMaxRuns = 8000;
     static constexpr int kMaxRunsPerParagraph = 64;
     static constexpr int kMaxStyles = 64;
+    static constexpr int kMaxAnchors = 4000;
     static constexpr std::size_t kMaxTextChars = 500'000;
     static constexpr std::size_t kMaxParagraphChars = 10'000;
     static constexpr std::string_view kCutNote =
@@ -40,9 +45,12 @@ public:
     explicit HtmlPageWriter(bool withRuns = true) : withRuns_(withRuns) {}
 
     // Appends a character (a tab included; other control characters are dropped) in
-    // a run of `style`, CSS declarations such as "font-weight:700" ("" for none).
-    void Text(std::string_view style, char32_t c);
-    void LineBreak(std::string_view style);
+    // a run of `style`, CSS declarations such as "font-weight:700" ("" for none),
+    // that is a link to `link` when that is not empty ("#name", "https://...").
+    void Text(std::string_view style, char32_t c, std::string_view link = {});
+    void LineBreak(std::string_view style, std::string_view link = {});
+    // A place that a link "#name" leads to, at this point of the paragraph.
+    void Anchor(std::string_view name);
     // Ends the paragraph with `paragraphStyle`; an empty one still takes a line of
     // `style`, so blank lines keep their height.
     void EndParagraph(std::string_view style, std::string_view paragraphStyle);
@@ -55,7 +63,7 @@ public:
     std::string Page();
 
 private:
-    void OpenRun(std::string_view style);
+    void OpenRun(std::string_view style, std::string_view link = {});
     void CloseRun();
     void CountCharacter();
     void Cut();
@@ -71,9 +79,11 @@ private:
     std::string paragraph_;
     bool runOpen_ = false;
     std::string runStyle_;
+    std::string runLink_;
     int paragraphs_ = 0;
     int runs_ = 0;
     int paragraphRuns_ = 0;
+    int anchors_ = 0;
     std::size_t textChars_ = 0;
     std::size_t paragraphChars_ = 0;
     std::vector<std::string> styles_;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/help/HtmlPageWriter.h"
+#include "core/help/HyperlinkField.h"
 
 namespace orvanta {
 namespace {
@@ -156,7 +157,7 @@ std::string Pixels(int twips) {
     return std::to_string(pixels) + "px";
 }
 
-enum class Destination { Text, Skip, FontTable, ColorTable };
+enum class Destination { Text, Skip, FontTable, ColorTable, Bookmark, FieldInstruction };
 
 struct CharFormat {
     bool bold = false;
@@ -189,6 +190,15 @@ struct GroupState {
     ParaFormat para;
     int unicodeSkip = 1;
     Destination destination = Destination::Text;
+    int link = 0;  // the text is a link of open field `link` (1-based); 0: none
+};
+
+// A field whose group is open: its instruction, and once its result starts, where
+// the result links to (empty: it does not).
+struct Field {
+    std::size_t depth;  // of the group that holds \field
+    std::string instruction;
+    std::string link;
 };
 
 struct Font {
@@ -218,6 +228,10 @@ constexpr std::size_t kMaxFontNameBytes = 64;
 // read as unknown, so a table of millions costs nothing.
 constexpr std::size_t kMaxFonts = 256;
 constexpr std::size_t kMaxColors = 256;
+// Fields nest a few deep (a hyperlink in a table of contents); deeper ones show their
+// result as plain text. An instruction is a keyword, a few switches and an address.
+constexpr std::size_t kMaxOpenFields = 16;
+constexpr std::size_t kMaxInstructionBytes = 1024;
 
 int ClampTwips(int twips) {
     return std::clamp(twips, -kMaxTwips, kMaxTwips);
@@ -264,6 +278,7 @@ private:
 
     void OpenGroup() {
         skipCount_ = 0;
+        starred_ = false;
         if (stack_.size() >= kMaxTrackedDepth) {
             ++untrackedDepth_;
             return;
@@ -274,12 +289,20 @@ private:
 
     void CloseGroup() {
         skipCount_ = 0;
+        starred_ = false;
         if (untrackedDepth_ > 0) {
             --untrackedDepth_;
             return;
         }
         if (State().destination == Destination::FontTable) {
             EndFontEntry();
+        }
+        if (State().destination == Destination::Bookmark && bookmarkDepth_ == stack_.size()) {
+            page_.Anchor(AnchorName(bookmark_));
+            bookmark_.clear();
+        }
+        if (!fields_.empty() && fields_.back().depth == stack_.size()) {
+            fields_.pop_back();
         }
         if (stack_.size() > 1) {
             stack_.pop_back();
@@ -319,6 +342,10 @@ private:
                 Character(0x2011);
                 break;
             case '*':
+                // A destination this reader does not know is skipped whole; the
+                // control word that follows may name one it reads after all.
+                starred_ = true;
+                starredFrom_ = State().destination;
                 State().destination = Destination::Skip;
                 break;
             case '\r':
@@ -387,6 +414,7 @@ private:
             ++pos_;  // the space that ends a control word belongs to it
         }
         const int param = static_cast<int>(negative ? -magnitude : magnitude);
+        const bool starred = std::exchange(starred_, false);
         if (word == "bin") {
             // Binary data is never text; it is passed over whatever it holds.
             const std::size_t length = hasParam && param > 0 ? static_cast<std::size_t>(param) : 0;
@@ -394,6 +422,14 @@ private:
             return;
         }
         if (word.size() > kMaxWordLength || SkippingFallback()) {
+            return;
+        }
+        if (starred && starredFrom_ == Destination::Text) {
+            if (word == "bkmkstart") {
+                StartBookmark();
+            } else if (word == "fldinst") {
+                StartFieldInstruction();
+            }
             return;
         }
         switch (State().destination) {
@@ -407,6 +443,8 @@ private:
                 ColorTableWord(word, param);
                 break;
             case Destination::Skip:
+            case Destination::Bookmark:
+            case Destination::FieldInstruction:
                 break;
         }
     }
@@ -415,7 +453,7 @@ private:
     static bool IsSkippedDestination(std::string_view word) {
         static constexpr std::array<std::string_view, 32> kSkipped = {
             "stylesheet", "info",       "pict",       "header",    "headerl",      "headerr",
-            "headerf",    "footer",     "footerl",    "footerr",   "footerf",      "fldinst",
+            "headerf",    "footer",     "footerl",    "footerr",   "footerf",      "bkmkend",
             "object",     "objdata",    "xe",         "tc",        "listtable",    "listoverridetable",
             "revtbl",     "rsidtbl",    "generator",  "themedata", "latentstyles", "datastore",
             "footnote",   "annotation", "nonshppict", "shp",       "filetbl",      "colorschememapping",
@@ -432,6 +470,12 @@ private:
             EndParagraph();
         } else if (word == "line") {
             LineBreak();
+        } else if (word == "field") {
+            StartField();
+        } else if (word == "fldinst") {
+            StartFieldInstruction();
+        } else if (word == "fldrslt") {
+            StartFieldResult();
         } else if (word == "tab" || word == "cell") {
             Character('\t');
         } else if (word == "u" && hasParam) {
@@ -586,16 +630,54 @@ private:
             return;
         }
         name = name.substr(first, name.find_last_not_of(' ') - first + 1);
-        if (name.size() > kMaxFontNameBytes) {
-            std::size_t cut = kMaxFontNameBytes;
-            while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) {
-                --cut;  // not inside a UTF-8 sequence
-            }
-            name.resize(cut);
-        }
+        CutUtf8(name, kMaxFontNameBytes);
         if (Font* font = FontEntry()) {
             font->name = std::move(name);
         }
+    }
+
+    // {\*\bkmkstart name}: an anchor where the bookmark starts ({\*\bkmkend name},
+    // where it ends, is skipped like any unknown destination).
+    void StartBookmark() {
+        State().destination = Destination::Bookmark;
+        bookmarkDepth_ = stack_.size();
+        bookmark_.clear();
+    }
+
+    // {\field{\*\fldinst HYPERLINK \\l "name"}{\fldrslt text}}: the result shows,
+    // as a link when the instruction is one the page follows.
+    void StartField() {
+        if (untrackedDepth_ == 0 && fields_.size() < kMaxOpenFields) {
+            fields_.push_back(Field{stack_.size(), {}, {}});
+        }
+    }
+
+    // Whether the group now open is a part of the innermost open field.
+    bool InInnermostField() const {
+        return untrackedDepth_ == 0 && !fields_.empty() && fields_.back().depth + 1 == stack_.size();
+    }
+
+    void StartFieldInstruction() {
+        State().destination = InInnermostField() ? Destination::FieldInstruction : Destination::Skip;
+    }
+
+    void StartFieldResult() {
+        GroupState& state = State();
+        state.link = 0;
+        if (InInnermostField()) {
+            Field& field = fields_.back();
+            field.link = HyperlinkTarget(field.instruction);
+            if (!field.link.empty()) {
+                state.link = static_cast<int>(fields_.size());
+            }
+        }
+    }
+
+    std::string_view Link() const {
+        const int link = stack_.back().link;
+        return link > 0 && static_cast<std::size_t>(link) <= fields_.size()
+                   ? std::string_view(fields_[static_cast<std::size_t>(link) - 1].link)
+                   : std::string_view();
     }
 
     // The entry of the font being defined, or null when the table is full.
@@ -672,7 +754,17 @@ private:
         switch (State().destination) {
             case Destination::Text:
                 if (!State().chars.hidden) {
-                    page_.Text(RunStyle(), c);
+                    page_.Text(RunStyle(), c, Link());
+                }
+                break;
+            case Destination::Bookmark:
+                if (bookmark_.size() <= kMaxAnchorNameBytes * 4) {
+                    AppendUtf8(bookmark_, c);  // enough to cut from
+                }
+                break;
+            case Destination::FieldInstruction:
+                if (!fields_.empty() && fields_.back().instruction.size() < kMaxInstructionBytes) {
+                    AppendUtf8(fields_.back().instruction, c);
                 }
                 break;
             case Destination::FontTable:
@@ -695,7 +787,7 @@ private:
         }
     }
 
-    void LineBreak() { page_.LineBreak(RunStyle()); }
+    void LineBreak() { page_.LineBreak(RunStyle(), Link()); }
 
     void EndParagraph() { page_.EndParagraph(RunStyle(), ParaStyle(State().para)); }
 
@@ -806,6 +898,12 @@ private:
     char32_t highSurrogate_ = 0;
     int codePage_ = 1252;
     int defaultFont_ = -1;
+
+    bool starred_ = false;  // a \* came just before
+    Destination starredFrom_ = Destination::Text;
+    std::string bookmark_;
+    std::size_t bookmarkDepth_ = 0;
+    std::vector<Field> fields_;
 
     std::map<int, Font> fonts_;
     int fontIndex_ = 0;

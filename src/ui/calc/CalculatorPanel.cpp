@@ -2,12 +2,14 @@
 
 #include "ui/calc/CalculatorPanel.h"
 
+#include <QEvent>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
 
+#include <string>
 #include <utility>
 
 #include "ui/QtConvert.h"
@@ -36,8 +38,7 @@ CalculatorPanel::CalculatorPanel(QWidget* page)
       expressionBox_(Named(new QLineEdit(page), "txtExpression", "Expression")),
       evaluateButton_(Named(new QPushButton("Evaluate", page), "CMDExecute", "Evaluate")),
       removeButton_(Named(new QPushButton("Remove", page), "cmdRemoveVar", "Remove")),
-      evaluatingLabel_(
-          Named(new QLabel("Evaluating... (Esc stops it)", page), "lblEvaluating", "Evaluating")),
+      noteLabel_(Named(new QLabel(page), "lblEvaluating", "Calculator note")),
       stopButton_(Named(new QPushButton("Stop", page), "cmdStopCalc", "Stop")),
       stopKey_(new QShortcut(QKeySequence(Qt::Key_Escape), page)) {
     auto* lblVars = Named(new QLabel("Variables", page), "lblVars", "Variables");
@@ -53,10 +54,12 @@ CalculatorPanel::CalculatorPanel(QWidget* page)
     TabControl::Place(expressionBox_, 3600, 7440, 6975, 375);
     TabControl::Place(evaluateButton_, 10680, 7440, 975, 375);
 
-    // While a long line runs: a note above the output's right end and a Stop button
-    // beside it, in the row of the captions, so nothing of the layout moves.
-    TabControl::Place(evaluatingLabel_, 7200, 360, 3360, 255);
-    evaluatingLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // While a long line runs, and after a line that failed: a note above the output's
+    // right end (and while it runs a Stop button beside it), in the row of the
+    // captions, so nothing of the layout moves.
+    TabControl::Place(noteLabel_, 7200, 360, 3360, 255);
+    noteLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    noteLabel_->installEventFilter(this);
     TabControl::Place(stopButton_, 10680, 300, 975, 285);
     stopKey_->setContext(Qt::WidgetWithChildrenShortcut);
     ShowEvaluating(false);
@@ -68,7 +71,7 @@ CalculatorPanel::CalculatorPanel(QWidget* page)
     layout->AddRowLine(kGrowthRow);
     for (QWidget* control :
          std::initializer_list<QWidget*>{lblVars, lblOutput, variableGrid_, removeButton_, outputView_,
-                                         expressionBox_, evaluateButton_, evaluatingLabel_, stopButton_}) {
+                                         expressionBox_, evaluateButton_, noteLabel_, stopButton_}) {
         layout->Add(control);
     }
 
@@ -175,6 +178,11 @@ void CalculatorPanel::FinishEvaluation() {
     AppendOutput(FromStd(finished->result()));
     UpdateGridVars();
     ShowEvaluating(false);
+    if (const std::string& reason = calculator_.lastError(); !reason.empty()) {
+        const QString explained = "Error: " + FromStd(reason);
+        ShowNote(explained);
+        emit errorExplained(explained);
+    }
 }
 
 void CalculatorPanel::StopEvaluation() {
@@ -203,7 +211,7 @@ void CalculatorPanel::AppendOutput(const QString& text) {
 void CalculatorPanel::ShowEvaluating(bool evaluating) {
     expressionBox_->setEnabled(!evaluating);
     evaluateButton_->setEnabled(!evaluating);
-    evaluatingLabel_->setVisible(evaluating);
+    ShowNote(evaluating ? QStringLiteral("Evaluating... (Esc stops it)") : QString());
     stopButton_->setVisible(evaluating);
     stopKey_->setEnabled(evaluating);
     ShowPickedRow();
@@ -216,6 +224,31 @@ void CalculatorPanel::ShowEvaluating(bool evaluating) {
         // gone to another tab meanwhile.)
         expressionBox_->setFocus(Qt::OtherFocusReason);
     }
+    if (!evaluating) {
+        // After the focus, whose leaving the box drops a selection: typing replaces
+        // the line, while the arrow keys, Home and End edit it.
+        expressionBox_->selectAll();
+    }
+}
+
+void CalculatorPanel::ShowNote(const QString& text) {
+    note_ = text;
+    noteLabel_->setToolTip(text);
+    FitNote();
+    noteLabel_->setVisible(!text.isEmpty());
+}
+
+// A reason longer than the note's room ends in "..."; the tooltip and the status
+// line hold it whole.
+void CalculatorPanel::FitNote() {
+    noteLabel_->setText(noteLabel_->fontMetrics().elidedText(note_, Qt::ElideRight, noteLabel_->width()));
+}
+
+bool CalculatorPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == noteLabel_ && event->type() == QEvent::Resize) {
+        FitNote();
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 }  // namespace orvanta

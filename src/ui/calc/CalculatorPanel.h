@@ -21,8 +21,10 @@ class OutputListView;
 
 // The "Calculator" page: a line typed into txtExpression is evaluated on "Evaluate"
 // or Enter, the line and its result are appended to lstCalcOut, and GridVars shows
-// the variable table. A line that runs long goes on in the background: the input
-// waits, the page says so, and Esc or "Stop" abandons the line.
+// the variable table. After a line the box keeps it, all selected, so that typing
+// starts the next line while the arrow keys edit this one. A line that runs long
+// goes on in the background: the input waits, the page says so, and Esc or "Stop"
+// abandons the line. A line that fails says why, on the page and in errorExplained.
 class CalculatorPanel : public QObject {
     Q_OBJECT
 public:
@@ -56,8 +58,11 @@ public:
     QPushButton* stopButton() const { return stopButton_; }
 
 signals:
-    // Why the last line gave "Error", for the status line.
+    // A line's result holds an error; `text` says why: "Error: " and the reason.
     void errorExplained(const QString& text);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FinishEvaluation();
@@ -66,6 +71,10 @@ private:
     void ShowPickedRow();
     void PaintRow(int row, bool picked);
     void ShowEvaluating(bool evaluating);
+    // The note in the captions' row ("Evaluating...", or why the last line failed);
+    // empty hides it.
+    void ShowNote(const QString& text);
+    void FitNote();
     void AppendOutput(const QString& text);
 
     Calculator calculator_;
@@ -78,7 +87,8 @@ private:
     QLineEdit* expressionBox_;
     QPushButton* evaluateButton_;
     QPushButton* removeButton_;
-    QLabel* evaluatingLabel_;
+    QLabel* noteLabel_;
+    QString note_;
     QPushButton* stopButton_;
     QShortcut* stopKey_;
 };

@@ -23,6 +23,14 @@ std::string Lines(const std::vector<std::string>& lines) {
     return joined;
 }
 
+std::string Repeated(const std::string& start, const std::string& piece, int times) {
+    std::string line = start;
+    for (int i = 0; i < times; ++i) {
+        line += piece;
+    }
+    return line;
+}
+
 std::vector<Variable> Snapshot(const Calculator& calculator) {
     std::vector<Variable> slots;
     for (int i = 0; i <= 255; ++i) {
@@ -150,6 +158,78 @@ INSTANTIATE_TEST_SUITE_P(
         // The counter stops moving once 1 is lost against 1e16.
         LineRow{{}, "for i = 1e16 to 1e16 : i", "Error", {{"i", std::nullopt}}}));
 
+// The output keeps its texts; beside it lastError() says why a line failed.
+struct ReasonRow {
+    std::vector<std::string> before;
+    std::string line;
+    std::string result;
+    std::string reason;
+};
+
+void PrintTo(const ReasonRow& row, std::ostream* out) {
+    *out << '"' << row.line.substr(0, 60) << '"';
+}
+
+class FailureReason : public ::testing::TestWithParam<ReasonRow> {};
+
+TEST_P(FailureReason, IsGivenBesideTheText) {
+    Calculator calculator;
+    calculator.InitCalculator();
+    for (const std::string& line : GetParam().before) {
+        calculator.ExecuteStatement(line);
+    }
+    EXPECT_EQ(calculator.ExecuteStatement(GetParam().line), GetParam().result);
+    EXPECT_EQ(calculator.lastError(), GetParam().reason);
+}
+
+const std::string kLoop255 = Repeated("for i = 1 to 1 : 1", "+1", 123) + " :";
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, FailureReason,
+    ::testing::Values(
+        ReasonRow{{}, "2+3", "5", ""}, ReasonRow{{"1/0"}, "for x 1 to 3 : x", "", ""},
+        ReasonRow{{}, "", "Error", "nothing to evaluate"},
+        // Typed after a line left in the box: "2for" is one word, and it is what
+        // leaves the values without an operator between them.
+        ReasonRow{{}, "x = 2for i = 1 to 3 : i", "Error", "'2for' is no number or name"},
+        ReasonRow{{}, "2x + 1", "Error", "'2x' is no number or name"},
+        ReasonRow{{},
+                  Repeated("1", "x", 60) + "*1",
+                  "Error",
+                  Repeated("'1", "x", 39) + "...' is no number or name"},
+        ReasonRow{{}, "1e999*1", "Error", "'1e999' is too large a number"},
+        ReasonRow{{}, "x = undefined + 1", "Error", "'undefined' has no value"},
+        ReasonRow{{"y = 2x"}, "-y", "Error", "'y' holds '2x', which is no number"},
+        ReasonRow{{}, "2*+3", "Error", "'+' stands where a number is expected"},
+        ReasonRow{{}, "(1", "Error", "a '(' is not closed"},
+        ReasonRow{{}, "1)", "Error", "a ')' has no '(' before it"},
+        ReasonRow{{}, "5 3", "Error", "an operator is missing between two values"},
+        ReasonRow{{}, "-sin(1)", "Error", "'-' lacks a value"},
+        ReasonRow{{}, "1/0", "Error", "division by zero"},
+        ReasonRow{{}, "1e308*10", "Error", "the result of 1E+308 * 10 is too large"},
+        ReasonRow{{}, "(-8)^0.5", "Error", "-8 ^ .5 has no real value"},
+        ReasonRow{{}, "0^-1", "Error", "0 ^ -1 divides by zero"},
+        ReasonRow{{}, "sqrt(-4)", "Error", "the square root of -4 has no real value"},
+        ReasonRow{{}, "asin(2)", "Error: ASin() value out of range", "ASin() value out of range"},
+        ReasonRow{{}, Repeated("1", "+1", 128), "Error", "the line has more than 255 tokens"},
+        ReasonRow{{}, "for i = 5", "Error", "the loop has no 'to'"},
+        ReasonRow{{}, "for i = 1 to 3", "Error", "the loop has no ':' before its body"},
+        ReasonRow{{},
+                  "for i = 3 to 1 step -1 : i",
+                  "Error",
+                  "the loop's STEP must be one number or name, then ':'"},
+        ReasonRow{{}, "for i = 1 to (3 : i", "Error", "a '(' is not closed in the loop's END"},
+        ReasonRow{{}, "for i = 1 to undefined : i", "Error", "'undefined' has no value in the loop's END"},
+        ReasonRow{{}, "for i = 1 to 3 step 0 : i", "Error", "a step of 0 would never end"},
+        ReasonRow{{}, "for i = 1 to 2000000 : i", "Error", "a loop of more than 1,000,000 passes"},
+        ReasonRow{{}, "for i = 1e16 to 1e16 : i", "Error", "the counter stops moving at 1E+16"},
+        ReasonRow{{}, "for i = 1 to 5 : 1/(3-i)", "Error", "division by zero (at i = 3)"},
+        ReasonRow{{},
+                  "for i = 0 to 1 : asin(i*2)",
+                  Lines({"0", "Error: ASin() value out of range"}),
+                  "ASin() value out of range (at i = 1)"},
+        ReasonRow{{}, kLoop255, "Error", "the line reaches past its 255th token"}));
+
 TEST(ExecuteStatement, FractionalStepsAccumulateLikeDoubles) {
     Calculator calculator;
     const std::string output = calculator.ExecuteStatement("for i = 0 to 1 step 0.1 : i");
@@ -162,14 +242,6 @@ TEST(ExecuteStatement, RunsALoopOfExactlyTheMostPasses) {
     const std::string output = calculator.ExecuteStatement("for i = 1 to 1000000 :");
     EXPECT_EQ(output.size(), 1000000 * 7 - 2) << "one million \"Error\" lines";
     EXPECT_EQ(calculator.GetVariable("i"), "1000000");
-}
-
-std::string Repeated(const std::string& start, const std::string& piece, int times) {
-    std::string line = start;
-    for (int i = 0; i < times; ++i) {
-        line += piece;
-    }
-    return line;
 }
 
 TEST(ExecuteStatement, LongLines) {
@@ -220,6 +292,8 @@ TEST(ExecuteStatement, NothingTypedBreaksIt) {
     for (const std::string& line : lines) {
         const std::string result = calculator.ExecuteStatement(line);
         EXPECT_TRUE(result.empty() || result.rfind("Error", 0) == 0) << line << " gave " << result;
+        EXPECT_EQ(calculator.lastError().empty(), result.empty())
+            << line << " said " << calculator.lastError();
     }
     EXPECT_EQ(calculator.ExecuteStatement("2+3"), "5") << "still working";
 }

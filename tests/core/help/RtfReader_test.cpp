@@ -233,6 +233,56 @@ INSTANTIATE_TEST_SUITE_P(
     RowName);
 
 INSTANTIATE_TEST_SUITE_P(
+    BookmarksAndLinks, RtfToHtmlRow,
+    ::testing::Values(
+        RtfRow{
+            "BookmarkIsAnAnchor",
+            R"({\rtf1 a\par{\*\bkmkstart intro}{\*\bkmkend intro}\b Intro\par})",
+            {"<p style=\"margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; "
+             "text-indent:0px; "
+             "white-space:pre-wrap\"><a name=\"intro\"></a><span style=\"font-weight:700\">Intro</span></p>"},
+            {">intro"}},
+        RtfRow{"LinkToABookmark",
+               R"({\rtf1{\field{\*\fldinst HYPERLINK \\l "intro"}{\fldrslt See the intro}} now})",
+               {"<a href=\"#intro\"><span>See the intro</span></a><span> now</span>"},
+               {"HYPERLINK"}},
+        // As word processors write it: the instruction in groups of its own, the
+        // result formatted, a tooltip switch.
+        RtfRow{
+            "FormattedLinkAndInstructionInGroups",
+            R"({\rtf1{\field{\*\fldinst {\f0 HYPERLINK \\o "tip" }{\f0 \\l "_Toc1"}}{\fldrslt {\b Bold} plain}}})",
+            {"<a href=\"#_Toc1\"><span style=\"font-weight:700\">Bold</span></a><a href=\"#_Toc1\"><span> "
+             "plain</span></a>"},
+            {"tip"}},
+        RtfRow{
+            "LinksInsideATableOfContentsField",
+            R"({\rtf1{\field{\*\fldinst TOC \\h}{\fldrslt{\field{\*\fldinst HYPERLINK \\l "a"}{\fldrslt A}}\par )"
+            R"({\field{\*\fldinst HYPERLINK \\l "b"}{\fldrslt B}} c}}})",
+            {"<a href=\"#a\"><span>A</span></a></p>", "<a href=\"#b\"><span>B</span></a><span> c</span>"}},
+        RtfRow{"WebAddress",
+               R"({\rtf1{\field{\*\fldinst HYPERLINK "https://example.org/a?b=1&c=2"}{\fldrslt site}}})",
+               {"<a href=\"https://example.org/a?b=1&amp;c=2\"><span>site</span></a>"}},
+        RtfRow{"OtherAddressesAreText",
+               R"({\rtf1{\field{\*\fldinst HYPERLINK "file:///etc/passwd"}{\fldrslt a}})"
+               R"({\field{\*\fldinst HYPERLINK "javascript:alert" \\l "n"}{\fldrslt b}}})",
+               {"<span>ab</span>"},
+               {"href"}},
+        RtfRow{"FieldWithoutResultShowsNothing",
+               R"({\rtf1 a{\field{\*\fldinst HYPERLINK \\l "x"}}b})",
+               {"<span>ab</span>"},
+               {"href", "HYPERLINK"}},
+        RtfRow{"NamesAreCleanedAndCut",
+               "{\\rtf1{\\*\\bkmkstart x\\\"><s c=\\'27>}" + std::string(100, 'n') + "{\\*\\bkmkstart " +
+                   std::string(100, 'n') + "}}",
+               {"<a name=\"xsc\"></a>", "<a name=\"" + std::string(64, 'n') + "\"></a>"},
+               {"<s ", std::string(65, 'n') + "\""}},
+        RtfRow{"BookmarkInASkippedDestination",
+               R"({\rtf1{\info{\*\bkmkstart x}}a})",
+               {"<span>a</span>"},
+               {"name="}}),
+    RowName);
+
+INSTANTIATE_TEST_SUITE_P(
     CodePages, RtfToHtmlRow,
     ::testing::Values(
         RtfRow{"Default1252", R"({\rtf1\ansi \'80 \'e9\'fc\'93x\'94})", {"\u20AC \u00E9\u00FC\u201Cx\u201D"}},
@@ -381,6 +431,7 @@ TEST_P(CostlyDocument, StaysWithinThePagesBudgets) {
     EXPECT_LE(Count(page, "<p "), HtmlPageWriter::kMaxParagraphs + 1);
     EXPECT_LE(Count(page, "<span"), HtmlPageWriter::kMaxRuns);
     EXPECT_LE(Count(page, " { "), HtmlPageWriter::kMaxStyles) << "rules of the style sheet";
+    EXPECT_LE(Count(page, "<a name"), HtmlPageWriter::kMaxAnchors);
     std::size_t mostRuns = 0;
     for (std::size_t at = page.find("<p "); at != std::string::npos;) {
         const std::size_t end = page.find("</p>", at);
@@ -404,7 +455,19 @@ INSTANTIATE_TEST_SUITE_P(
         CostlyRow{"EveryRunItsOwnSize", RepeatedText("{\\rtf1 ", "\\fs1 a\\fs2 b\\fs3 c\\par", 200'000),
                   true},
         CostlyRow{"OneLineOfPlainText", std::string(4'000'000, 'w'), true},
-        CostlyRow{"PlainTextOfBlankLines", std::string(4'000'000, '\n'), true}),
+        CostlyRow{"PlainTextOfBlankLines", std::string(4'000'000, '\n'), true},
+        CostlyRow{
+            "ABookmarkAndALinkInEveryParagraph",
+            RepeatedText("{\\rtf1 ",
+                         "{\\*\\bkmkstart b}{\\field{\\*\\fldinst HYPERLINK \\\\l b}{\\fldrslt x}}\\par",
+                         4'000'000),
+            true},
+        CostlyRow{"LongAddressesInEveryParagraph",
+                  RepeatedText("{\\rtf1 ",
+                               "{\\field{\\*\\fldinst HYPERLINK https://" + std::string(500, 'a') +
+                                   "}{\\fldrslt x{\\b y}}}\\par",
+                               3'000'000),
+                  true}),
     [](const auto& info) { return info.param.name; });
 
 TEST(CostlyDocument, AFontNameIsCutAndWrittenOnce) {
@@ -437,6 +500,20 @@ TEST(HelpDocument, ReadsAsAGuideWithItsHeadings) {
     EXPECT_EQ(html.find('}'), std::string::npos);
     EXPECT_EQ(html.find("Liberation Sans;"), std::string::npos);
     EXPECT_EQ(Count(html, "<span"), Count(html, "</span>"));
+
+    // Every entry of the contents leads to the heading of its section.
+    std::vector<std::string> targets;
+    for (std::size_t at = html.find("<a href=\"#"); at != std::string::npos;
+         at = html.find("<a href=\"#", at + 1)) {
+        targets.push_back(html.substr(at + 10, html.find('"', at + 10) - at - 10));
+    }
+    EXPECT_EQ(targets.size(), 9u);
+    for (const std::string& target : targets) {
+        EXPECT_NE(html.find("<a name=\"" + target +
+                            "\"></a><span style=\"font-family:'Arial'; font-size:13pt; font-weight:700"),
+                  std::string::npos)
+            << target;
+    }
 }
 
 }  // namespace

@@ -6,9 +6,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -146,10 +148,47 @@ TEST_F(CalculatorPanelTest, SelectedLinesAreCopiedAndClearEmptiesTheList) {
     EXPECT_EQ(Output(), (Texts{"2+3", "5"}));
 }
 
-TEST_F(CalculatorPanelTest, FailuresAreItemsOfTheList) {
+// The line stays, all selected: typing starts the next line, while End (or an
+// arrow key) goes back to editing this one.
+TEST_F(CalculatorPanelTest, TypingAfterEnterReplacesTheLineAndEndKeepsIt) {
+    QLineEdit* input = panel_.input();
+    QTest::keyClicks(input, "x = 2");
+    QTest::keyClick(input, Qt::Key_Return);
+    QTest::keyClicks(input, "for i = 1 to 2 : i*x");
+    EXPECT_EQ(input->text(), "for i = 1 to 2 : i*x");
+    QTest::keyClick(input, Qt::Key_Return);
+    EXPECT_EQ(Output().back(), "2\r\n4");
+
+    QTest::keyClick(input, Qt::Key_End);
+    QTest::keyClicks(input, "+1");
+    QTest::keyClick(input, Qt::Key_Left);
+    QTest::keyClick(input, Qt::Key_Backspace);
+    EXPECT_EQ(input->text(), "for i = 1 to 2 : i*x1");
+}
+
+// Failures are items of the list as they always were; beside them the page and the
+// signal say why, until the next line.
+TEST_F(CalculatorPanelTest, AFailedLineSaysWhy) {
+    QSignalSpy explained(&panel_, &CalculatorPanel::errorExplained);
+    const auto* note = page_.findChild<QLabel*>("lblEvaluating");
+    page_.show();
     Enter("1/0");
     Enter("asin(2)");
     EXPECT_EQ(Output(), (Texts{"1/0", "Error", "asin(2)", "Error: ASin() value out of range"}));
+    EXPECT_EQ(explained.count(), 2);
+    EXPECT_EQ(explained.at(1).at(0).toString(), "Error: ASin() value out of range");
+
+    QTest::keyClicks(panel_.input(), "x = 2for i = 1 to 3 : i");
+    QTest::keyClick(panel_.input(), Qt::Key_Return);
+    EXPECT_EQ(Output().back(), "Error");
+    EXPECT_EQ(explained.last().at(0).toString(), "Error: '2for' is no number or name");
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_EQ(note->toolTip(), "Error: '2for' is no number or name");
+    EXPECT_TRUE(note->text().startsWith("Error: '2for'"));
+
+    Enter("2+3");
+    EXPECT_FALSE(note->isVisible());
+    EXPECT_EQ(explained.count(), 3);
 }
 
 TEST_F(CalculatorPanelTest, RemoveTakesThePickedVariableAndClosesTheGap) {
