@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSlider>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -21,7 +22,9 @@
 
 // Takes the README's pictures of the real main window: a few hundred spins entered, a
 // search run, each page of interest shown in turn and saved as it is drawn.
-//   orvanta_screenshots OUTPUT_FOLDER [NAME_SUFFIX]
+//   orvanta_screenshots OUTPUT_FOLDER [NAME_SUFFIX] [--maximised]
+// Maximised, the window fills the screen's free area (a window manager's maximise where
+// there is one) and only the pages are taken, not the wheel-bias window.
 
 namespace {
 
@@ -47,18 +50,26 @@ int main(int argc, char* argv[]) {
     qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
     QApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER [NAME_SUFFIX]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER [NAME_SUFFIX] [--maximised]\n", argv[0]);
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
     const QString suffix = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    const bool maximised = argc > 3 && QString::fromLocal8Bit(argv[3]) == "--maximised";
     auto file = [&](const char* name) { return out.filePath(QLatin1String(name) + suffix + ".png"); };
 
     MainWindow form;
-    form.show();
+    if (maximised) {
+        form.showMaximized();
+    } else {
+        form.show();
+    }
     if (!QTest::qWaitForWindowExposed(&form)) {
         std::fprintf(stderr, "the window never showed\n");
         return 1;
+    }
+    if (maximised && !form.isMaximized()) {
+        form.setGeometry(form.screen()->availableGeometry());  // no window manager to ask
     }
 
     // The same spins every time, so the pictures change only when the program does.
@@ -90,6 +101,12 @@ int main(int argc, char* argv[]) {
         calculator.evaluateButton()->click();
     }
     ok &= Save(form, file("calculator"));
+
+    ShowPage(form, TabPage::Help);
+    ok &= Save(form, file("help"));
+    if (maximised) {
+        return ok ? 0 : 1;
+    }
 
     // The wheel-bias window over 3,700 spins of a wheel that slightly favours the
     // stretch 5 24 16 33 1, as a worn or tilted wheel would.
