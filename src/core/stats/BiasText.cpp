@@ -58,7 +58,8 @@ std::string Expected(double expected) {
 // "once in 12 spins", "once in 34.6 spins": a decimal where it matters against 37.
 std::string OnceIn(double hitProbability) {
     const double spins = 1.0 / hitProbability;
-    return "once in " + FormatFixed(spins, spins < 10 || spins >= 30 ? 1 : 0) + " spins";
+    const bool whole = std::abs(spins - std::round(spins)) < 0.05;
+    return "once in " + FormatFixed(spins, !whole && (spins < 10 || spins >= 30) ? 1 : 0) + " spins";
 }
 
 std::string EdgeText(double hitProbability) {
@@ -329,15 +330,17 @@ std::vector<std::string> PowerTexts(const WheelBiasReport& report, const Verdict
                         "a number that comes " + OnceIn(*live) + " or more often.");
     }
 
-    std::string needs = "To find a number 80 % of the time takes, with the verdict and with the live evidence:";
+    std::string needs = "To find, 80 % of the time, a number that comes";
     for (std::size_t i = 0; i < kAdvantagesOfInterest.size(); ++i) {
         const double hit = kAdvantagesOfInterest[i];
-        needs += i == 0 ? " " : "; ";
-        needs += OnceIn(hit);
-        if (std::abs(PlayerEdge(hit)) < 1e-9) {
-            needs += " (where a bet on it breaks even)";
+        const std::string verdict = About(kVerdictSpinsNeeded[i]);
+        const std::string live = About(SpinsForEvidence(hit).value_or(0));
+        if (i == 0) {
+            needs += " " + OnceIn(hit) + " (where a bet on it breaks even) takes " + verdict +
+                     " spins with the verdict and " + live + " with the live evidence";
+        } else {
+            needs += "; " + OnceIn(hit) + ", " + verdict + " and " + live;
         }
-        needs += ", " + About(kVerdictSpinsNeeded[i]) + " and " + About(SpinsForEvidence(hit).value_or(0)) + " spins";
     }
     texts.push_back(needs + ".");
     return texts;

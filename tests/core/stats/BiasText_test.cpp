@@ -181,7 +181,8 @@ TEST(BiasText, PowerIsWhatTheProceduresCanFindOrThatTheyCannot) {
               "(a player's edge of +200 % on it).");
     EXPECT_TRUE(Contains(texts[1], "Over all 5,000 spins the live evidence reaches 20, 80 % of the time, for a "
                                    "number that comes once in "));
-    EXPECT_TRUE(Contains(texts[2], "once in 36.0 spins (where a bet on it breaks even), about "));
+    EXPECT_TRUE(Contains(texts[2], "To find, 80 % of the time, a number that comes once in 36 spins (where a bet on "
+                                   "it breaks even) takes about "));
 }
 
 }  // namespace
