@@ -135,7 +135,8 @@ void BM_ClickWhileSimulating(benchmark::State& state) {
     const WheelBiasReport report = form->findChild<WheelBiasWindow*>("frmWheelBias")->report();
     std::stop_source stop;
     QFuture<FairHistories> simulation = QtConcurrent::run([&report, token = stop.get_token()] {
-        return SimulateFairHistories(report.spins, std::numeric_limits<int>::max(), kFairHistoriesSeed, token);
+        return SimulateFairHistories(report.spins, std::numeric_limits<int>::max(), kFairHistoriesSeed,
+                                     token);
     });
     TimeClicks(state, *form);
     stop.request_stop();

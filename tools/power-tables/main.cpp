@@ -23,8 +23,8 @@ using namespace orvanta;
 
 // Advantage - 1, from a number that comes every spin down to just below break-even (1/36).
 constexpr std::array<double, kEvidenceReach.size()> kAdvantagesAboveFair = {
-    36,  24,   16,   10,   7,    5,     3.5,   2.5,   1.8,   1.3,   1.0,   0.75, 0.55,
-    0.4, 0.3,  0.22, 0.16, 0.12, 0.09, 0.07, 0.055, 0.045, 0.035, 0.031, 0.027};
+    36,  24,  16,   10,   7,    5,    3.5,  2.5,   1.8,   1.3,   1.0,   0.75, 0.55,
+    0.4, 0.3, 0.22, 0.16, 0.12, 0.09, 0.07, 0.055, 0.045, 0.035, 0.031, 0.027};
 
 // The first alarm of `histories` histories, on every core; past `cap` counts as never.
 std::vector<std::int64_t> FirstAlarms(double hitProbability, int histories, std::int64_t cap) {
@@ -69,8 +69,8 @@ int main() {
                 break;
             }
         }
-        std::fprintf(stderr, "advantage %.3f: %lld spins (%d histories)\n", advantage, static_cast<long long>(spins),
-                     histories);
+        std::fprintf(stderr, "advantage %.3f: %lld spins (%d histories)\n", advantage,
+                     static_cast<long long>(spins), histories);
         reach.push_back({advantage, spins});
         previous = spins;
     }

@@ -37,7 +37,8 @@ WithoutStrongest ArcWithoutStrongest(const HottestArc& arc,
     }
     std::int64_t rest = -most;
     for (int i = 0; i < arc.length; ++i) {
-        rest += countByNumber[static_cast<std::size_t>(kWheelOrder[static_cast<std::size_t>((first + i) % kPocketCount)])];
+        rest += countByNumber[static_cast<std::size_t>(
+            kWheelOrder[static_cast<std::size_t>((first + i) % kPocketCount)])];
     }
     const std::int64_t otherSpins = SpinsOf(countByNumber) - most;
     const double share = static_cast<double>(arc.length - 1) / (kPocketCount - 1);
@@ -45,7 +46,9 @@ WithoutStrongest ArcWithoutStrongest(const HottestArc& arc,
     if (otherSpins > 0) {
         const boost::math::binomial distribution(static_cast<double>(otherSpins), share);
         result.pValue =
-            rest <= 0 ? 1.0 : boost::math::cdf(boost::math::complement(distribution, static_cast<double>(rest - 1)));
+            rest <= 0
+                ? 1.0
+                : boost::math::cdf(boost::math::complement(distribution, static_cast<double>(rest - 1)));
         result.holds = *result.pValue < kLevel;
     }
     return result;
@@ -57,13 +60,16 @@ WithoutStrongest ClassificationWithoutStrongest(std::size_t classification,
     const std::int64_t spins = SpinsOf(countByNumber);
     std::array<std::int64_t, kMostCells> cells{};
     for (int n = 0; n < kPocketCount; ++n) {
-        cells[static_cast<std::size_t>(c.cellOf[static_cast<std::size_t>(n)])] += countByNumber[static_cast<std::size_t>(n)];
+        cells[static_cast<std::size_t>(c.cellOf[static_cast<std::size_t>(n)])] +=
+            countByNumber[static_cast<std::size_t>(n)];
     }
     int furthest = 0;
     double highest = -1e300;
     for (int cell = 0; cell < c.cellCount && spins > 0; ++cell) {
-        const double expected = static_cast<double>(spins) * c.pockets[static_cast<std::size_t>(cell)] / kPocketCount;
-        const double z = (static_cast<double>(cells[static_cast<std::size_t>(cell)]) - expected) / std::sqrt(expected);
+        const double expected =
+            static_cast<double>(spins) * c.pockets[static_cast<std::size_t>(cell)] / kPocketCount;
+        const double z =
+            (static_cast<double>(cells[static_cast<std::size_t>(cell)]) - expected) / std::sqrt(expected);
         if (z > highest) {
             highest = z;
             furthest = cell;
@@ -73,7 +79,8 @@ WithoutStrongest ClassificationWithoutStrongest(std::size_t classification,
     result.cell = furthest;
     std::int64_t most = -1;
     for (int n = 0; n < kPocketCount; ++n) {
-        if (c.cellOf[static_cast<std::size_t>(n)] == furthest && countByNumber[static_cast<std::size_t>(n)] > most) {
+        if (c.cellOf[static_cast<std::size_t>(n)] == furthest &&
+            countByNumber[static_cast<std::size_t>(n)] > most) {
             most = countByNumber[static_cast<std::size_t>(n)];
             result.number = n;
         }

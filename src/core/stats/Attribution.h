@@ -18,9 +18,9 @@
 namespace orvanta {
 
 struct WithoutStrongest {
-    int number = -1;  // the strongest number of the arc or cell
-    int cell = -1;    // the classification's cell furthest above its fair share
-    double z = 0.0;   // the arc's other pockets, against their share of the other spins
+    int number = -1;               // the strongest number of the arc or cell
+    int cell = -1;                 // the classification's cell furthest above its fair share
+    double z = 0.0;                // the arc's other pockets, against their share of the other spins
     std::optional<double> pValue;  // the rest, one-sided for an arc, chi-squared for a classification
     bool holds = false;            // the rest stands out at the 5 % level on its own
 };

@@ -69,8 +69,10 @@ std::string EdgeText(double hitProbability) {
 
 // Two significant digits: the simulations behind these figures say no more.
 std::string About(std::int64_t spins) {
-    const double scale = std::pow(10.0, std::floor(std::log10(static_cast<double>(std::max<std::int64_t>(spins, 1)))) - 1);
-    return "about " + FormatCount(static_cast<std::int64_t>(std::round(static_cast<double>(spins) / scale) * scale));
+    const double scale =
+        std::pow(10.0, std::floor(std::log10(static_cast<double>(std::max<std::int64_t>(spins, 1)))) - 1);
+    return "about " +
+           FormatCount(static_cast<std::int64_t>(std::round(static_cast<double>(spins) / scale) * scale));
 }
 
 std::string ChiSquarePart(double chiSquare, int degreesOfFreedom) {
@@ -212,17 +214,19 @@ VerdictWords DescribeVerdict(const WheelBiasReport& report, const VerdictFinding
             words.notes.push_back("Neither a bias nor a fair wheel: " + Advice(half));
             break;
         case VerdictCall::NoSign:
-            words.headline = "No sign of bias in " + Spins(spins) + " (" + p + " for all the tests together).";
+            words.headline =
+                "No sign of bias in " + Spins(spins) + " (" + p + " for all the tests together).";
             words.headline += findings->detectable
                                   ? " These spins could only have found a number that comes " +
                                         OnceIn(*findings->detectable) + " or more often."
                                   : " These spins could not have found even a number that comes every spin.";
             break;
     }
-    words.notes.insert(words.notes.begin(),
-                       "This verdict takes the tests below together (a chi-squared test once it is reliable), and "
-                       "assumes that the number of spins was fixed before you looked. If you look again after every "
-                       "spin, go by the live evidence instead: it stays valid however often you look.");
+    words.notes.insert(
+        words.notes.begin(),
+        "This verdict takes the tests below together (a chi-squared test once it is reliable), and "
+        "assumes that the number of spins was fixed before you looked. If you look again after every "
+        "spin, go by the live evidence instead: it stays valid however often you look.");
     return words;
 }
 
@@ -242,8 +246,8 @@ std::string CategoryTestText(const WheelBiasReport& report, std::size_t classifi
     if (test.reliable && test.pValue && *test.pValue < kBiasTestLevel) {
         const WithoutStrongest rest = ClassificationWithoutStrongest(classification, CountByNumber(report));
         const std::string without = rest.pValue ? PText(*rest.pValue) : "nothing to test";
-        line += rest.holds ? " It still does without its strongest number, " + std::to_string(rest.number) + " (" +
-                                 without + ")."
+        line += rest.holds ? " It still does without its strongest number, " + std::to_string(rest.number) +
+                                 " (" + without + ")."
                            : " It does so only through " + std::to_string(rest.number) + ": without it, " +
                                  without + ".";
     }
@@ -309,8 +313,9 @@ std::vector<std::string> PowerTexts(const WheelBiasReport& report, const Verdict
     } else if (!findings->canFlag) {
         texts.push_back(SpinsAre(spins) + " too few for any test to flag a bias.");
     } else if (!findings->detectable) {
-        texts.push_back(SpinsAre(spins) +
-                        " too few for the verdict to find even a number that comes every spin 80 % of the time.");
+        texts.push_back(
+            SpinsAre(spins) +
+            " too few for the verdict to find even a number that comes every spin 80 % of the time.");
     } else {
         texts.push_back("With " + Spins(spins) + " the verdict finds a number that comes " +
                         OnceIn(*findings->detectable) + " or more often 80 % of the time " +
@@ -326,8 +331,10 @@ std::vector<std::string> PowerTexts(const WheelBiasReport& report, const Verdict
                         " too few for the live evidence to reach 20 even for a number that comes every spin, "
                         "80 % of the time.");
     } else {
-        texts.push_back("Over all " + Spins(historySpins) + " the live evidence reaches 20, 80 % of the time, for "
-                        "a number that comes " + OnceIn(*live) + " or more often.");
+        texts.push_back("Over all " + Spins(historySpins) +
+                        " the live evidence reaches 20, 80 % of the time, for "
+                        "a number that comes " +
+                        OnceIn(*live) + " or more often.");
     }
 
     std::string needs = "To find, 80 % of the time, a number that comes";

@@ -24,7 +24,8 @@ CategoryTest TestClassification(const WheelClassification& classification,
     test.name = classification.name;
     for (std::size_t cell = 0; cell < cellCount; ++cell) {
         expected[cell] = static_cast<double>(spins) * classification.pockets[cell] / kPocketCount;
-        test.cells.push_back({CellLabel(classification, static_cast<int>(cell)), observed[cell], expected[cell]});
+        test.cells.push_back(
+            {CellLabel(classification, static_cast<int>(cell)), observed[cell], expected[cell]});
     }
     const PearsonTest pearson = RunPearsonTest(observed, expected);
     test.chiSquare = pearson.chiSquare;

@@ -30,9 +30,11 @@ std::optional<std::int64_t> SpinsForEvidence(double hitProbability) {
         const EvidenceReach& low = kEvidenceReach[i - 1];
         const EvidenceReach& high = kEvidenceReach[i];
         if (advantage <= high.advantage) {
-            const double t = (Along(advantage) - Along(low.advantage)) / (Along(high.advantage) - Along(low.advantage));
-            const double logSpins = std::log(static_cast<double>(low.spins)) +
-                                    t * (std::log(static_cast<double>(high.spins)) - std::log(static_cast<double>(low.spins)));
+            const double t =
+                (Along(advantage) - Along(low.advantage)) / (Along(high.advantage) - Along(low.advantage));
+            const double logSpins =
+                std::log(static_cast<double>(low.spins)) +
+                t * (std::log(static_cast<double>(high.spins)) - std::log(static_cast<double>(low.spins)));
             return static_cast<std::int64_t>(std::ceil(std::exp(logSpins) - 1e-9));
         }
     }
@@ -50,8 +52,9 @@ std::optional<double> SmallestDetectableByEvidence(std::int64_t spins) {
         const EvidenceReach& low = kEvidenceReach[i - 1];
         const EvidenceReach& high = kEvidenceReach[i];
         if (spins >= high.spins) {
-            const double t = (std::log(static_cast<double>(spins)) - std::log(static_cast<double>(low.spins))) /
-                             (std::log(static_cast<double>(high.spins)) - std::log(static_cast<double>(low.spins)));
+            const double t =
+                (std::log(static_cast<double>(spins)) - std::log(static_cast<double>(low.spins))) /
+                (std::log(static_cast<double>(high.spins)) - std::log(static_cast<double>(low.spins)));
             const double along = Along(low.advantage) + t * (Along(high.advantage) - Along(low.advantage));
             return (1.0 + std::exp(along)) / kPocketCount;
         }

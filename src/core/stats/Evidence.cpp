@@ -82,7 +82,8 @@ int CellFurthestAbove(std::size_t group, const std::array<std::int64_t, kPocketC
     double highest = -std::numeric_limits<double>::infinity();
     for (int cell = 0; cell < CellCount(group) && spins > 0; ++cell) {
         const double expected = spins * CellShare(group, cell);
-        const double z = (static_cast<double>(cells[static_cast<std::size_t>(cell)]) - expected) / std::sqrt(expected);
+        const double z =
+            (static_cast<double>(cells[static_cast<std::size_t>(cell)]) - expected) / std::sqrt(expected);
         if (z > highest) {
             highest = z;
             furthest = cell;
@@ -106,8 +107,8 @@ EvidenceFigures EvaluateEvidence(const std::array<std::int64_t, kPocketCount>& c
         allNumbers.Add(DirichletLogFactor(0, c, numberCells));
     }
     figures.families[2] =
-        Family(EvidenceFamily::AllNumbers, allNumbers.Log() - std::log(static_cast<double>(kConcentrationCount)),
-               EvidenceCarrier{});
+        Family(EvidenceFamily::AllNumbers,
+               allNumbers.Log() - std::log(static_cast<double>(kConcentrationCount)), EvidenceCarrier{});
 
     LogSum classifications;
     double best = -std::numeric_limits<double>::infinity();
@@ -125,9 +126,10 @@ EvidenceFigures EvaluateEvidence(const std::array<std::int64_t, kPocketCount>& c
             carrier.cell = CellFurthestAbove(group, cells, spins);
         }
     }
-    figures.families[3] = Family(
-        EvidenceFamily::Classifications,
-        classifications.Log() - std::log(static_cast<double>((kGroupCount - 1) * kConcentrationCount)), carrier);
+    figures.families[3] =
+        Family(EvidenceFamily::Classifications,
+               classifications.Log() - std::log(static_cast<double>((kGroupCount - 1) * kConcentrationCount)),
+               carrier);
 
     LogSum combined;
     for (std::size_t f = 0; f < kEvidenceFamilyCount; ++f) {

@@ -38,7 +38,8 @@ double EvidencePower(double hitProbability, std::int64_t spins, int histories, s
                      std::stop_token stop) {
     int alarmed = 0;
     for (int h = 0; h < histories && !stop.stop_requested(); ++h) {
-        alarmed += FirstAlarm(hitProbability, spins, kEvidenceAlarm, seed + static_cast<std::uint64_t>(h)) ? 1 : 0;
+        alarmed +=
+            FirstAlarm(hitProbability, spins, kEvidenceAlarm, seed + static_cast<std::uint64_t>(h)) ? 1 : 0;
     }
     return static_cast<double>(alarmed) / std::max(1, histories);
 }

@@ -104,7 +104,8 @@ inline double PriorLogGamma(std::size_t group, std::size_t concentration, int ce
         for (std::size_t g = 0; g < kGroupCount; ++g) {
             for (std::size_t c = 0; c < kConcentrationCount; ++c) {
                 for (int cell = 0; cell < CellCount(g); ++cell) {
-                    t[g][c][static_cast<std::size_t>(cell)] = LogGamma(kEvidenceConcentrations[c] * CellShare(g, cell));
+                    t[g][c][static_cast<std::size_t>(cell)] =
+                        LogGamma(kEvidenceConcentrations[c] * CellShare(g, cell));
                 }
                 t[g][c][kPocketCount] = LogGamma(kEvidenceConcentrations[c]);
             }
@@ -125,8 +126,8 @@ inline double DirichletLogFactor(std::size_t group, std::size_t concentration,
     for (int cell = 0; cell < CellCount(group); ++cell) {
         const double share = CellShare(group, cell);
         const auto observed = cellCounts[static_cast<std::size_t>(cell)];
-        log += LogGamma(a * share + static_cast<double>(observed)) - PriorLogGamma(group, concentration, cell) -
-               static_cast<double>(observed) * std::log(share);
+        log += LogGamma(a * share + static_cast<double>(observed)) -
+               PriorLogGamma(group, concentration, cell) - static_cast<double>(observed) * std::log(share);
         spins += observed;
     }
     return log + PriorLogGamma(group, concentration, -1) - LogGamma(a + static_cast<double>(spins));

@@ -51,14 +51,16 @@ std::string EvidenceCarrierText(const FamilyEvidence& family) {
     if (carrier.classification < 0) {
         return "";
     }
-    const WheelClassification& classification = kWheelClassifications[static_cast<std::size_t>(carrier.classification)];
+    const WheelClassification& classification =
+        kWheelClassifications[static_cast<std::size_t>(carrier.classification)];
     std::string text(classification.name);
     return carrier.cell < 0 ? text : text + " (" + CellLabel(classification, carrier.cell) + ")";
 }
 
 std::string EvidenceDetail(const EvidenceReport& report) {
     if (report.spins == 0) {
-        return "It starts at 1 and follows every spin of the history. A fair wheel ever reaches 20 at most 1 time "
+        return "It starts at 1 and follows every spin of the history. A fair wheel ever reaches 20 at most 1 "
+               "time "
                "in 20, however often you look.";
     }
     const EvidenceFigures& figures = report.figures;
@@ -73,17 +75,20 @@ std::string EvidenceDetail(const EvidenceReport& report) {
                (carrier.empty() ? "" : ", most by " + carrier) + ".";
     }
     if (figures.eValue >= kEvidenceStrongAlarm) {
-        return text + " Strong alarm: a fair wheel reaches 100 at most 1 time in 100, however often you look.";
+        return text +
+               " Strong alarm: a fair wheel reaches 100 at most 1 time in 100, however often you look.";
     }
     if (figures.eValue >= kEvidenceAlarm) {
         return text + " Alarm: a fair wheel reaches 20 at most 1 time in 20, however often you look.";
     }
     if (report.alarmSpin) {
-        return text + " It reached 20 at spin " + FormatCount(*report.alarmSpin) +
-               " (peak " + FormatEvidence(report.peak) + "): the alarm has gone off, even though it has fallen since.";
+        return text + " It reached 20 at spin " + FormatCount(*report.alarmSpin) + " (peak " +
+               FormatEvidence(report.peak) + "): the alarm has gone off, even though it has fallen since.";
     }
-    return text + " A fair wheel ever reaches 20 at most 1 time in 20, however often you look; the highest so far "
-                  "is " + FormatEvidence(report.peak) + ".";
+    return text +
+           " A fair wheel ever reaches 20 at most 1 time in 20, however often you look; the highest so far "
+           "is " +
+           FormatEvidence(report.peak) + ".";
 }
 
 }  // namespace orvanta

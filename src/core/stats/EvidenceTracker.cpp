@@ -175,7 +175,8 @@ void EvidenceTracker::Add(int number) {
             ratio[a] = terms[a].ratio;
         }
         for (int back = 0; back < kStretchLengths[kind]; ++back) {
-            auto& parts = parts_[kind][static_cast<std::size_t>((position - back + kPocketCount) % kPocketCount)];
+            auto& parts =
+                parts_[kind][static_cast<std::size_t>((position - back + kPocketCount) % kPocketCount)];
             for (std::size_t a = 0; a < kAdvantages; ++a) {
                 touched[a] += parts[a];
                 parts[a] *= ratio[a];

@@ -69,7 +69,8 @@ std::size_t FairHistories::SmallestTest(const VerdictStatistics& observed) const
     // The hottest number takes part at any number of spins.
     std::size_t smallest = static_cast<std::size_t>(VerdictTest::HottestNumber);
     for (std::size_t test = 0; test < kVerdictTestCount; ++test) {
-        if (VerdictTestApplies(test, spins_) && Reaching(test, observed[test]) < Reaching(smallest, observed[smallest])) {
+        if (VerdictTestApplies(test, spins_) &&
+            Reaching(test, observed[test]) < Reaching(smallest, observed[smallest])) {
             smallest = test;
         }
     }
@@ -84,11 +85,13 @@ bool FairHistories::BeyondEvery(const VerdictStatistics& observed) const {
 double FairHistories::GlobalPValue(const VerdictStatistics& observed) const {
     const std::size_t test = SmallestTest(observed);
     const double smallestP = TestPValue(test, observed[test]);
-    const auto atMost = std::upper_bound(smallestP_.begin(), smallestP_.end(), smallestP) - smallestP_.begin();
+    const auto atMost =
+        std::upper_bound(smallestP_.begin(), smallestP_.end(), smallestP) - smallestP_.begin();
     return static_cast<double>(1 + atMost) / (1.0 + histories_);
 }
 
-FairHistories SimulateFairHistories(std::int64_t spins, int histories, std::uint64_t seed, std::stop_token stop) {
+FairHistories SimulateFairHistories(std::int64_t spins, int histories, std::uint64_t seed,
+                                    std::stop_token stop) {
     FairHistories fair;
     fair.spins_ = spins;
     Random random(seed);
@@ -116,7 +119,8 @@ FairHistories SimulateFairHistories(std::int64_t spins, int histories, std::uint
     fair.smallestP_.reserve(simulated.size());
     for (const VerdictStatistics& statistics : simulated) {
         const std::size_t test = fair.SmallestTest(statistics);
-        fair.smallestP_.push_back(static_cast<double>(fair.Reaching(test, statistics[test])) / (1.0 + histories));
+        fair.smallestP_.push_back(static_cast<double>(fair.Reaching(test, statistics[test])) /
+                                  (1.0 + histories));
     }
     std::sort(fair.smallestP_.begin(), fair.smallestP_.end());
     return fair;
@@ -157,7 +161,8 @@ std::optional<double> SmallestDetectableByVerdict(const FairHistories& fair, std
     double high = std::log(1.0 / kFair);
     for (int step = 0; step < 14; ++step) {
         const double middle = (low + high) / 2;
-        if (VerdictPower(fair, kFair * std::exp(middle), kPowerHistories, kPowerSeed, stop) >= kVerdictPower) {
+        if (VerdictPower(fair, kFair * std::exp(middle), kPowerHistories, kPowerSeed, stop) >=
+            kVerdictPower) {
             high = middle;
         } else {
             low = middle;
@@ -197,7 +202,8 @@ VerdictFindings FindVerdict(const WheelBiasReport& report, std::stop_token stop)
         findings.testPValues[test] = fair.TestPValue(test, observed[test]);
     }
     for (const HottestArc& arc : report.arcs) {
-        findings.arcPValues.push_back(fair.TestPValue(static_cast<std::size_t>(VerdictTest::HottestArc), arc.z));
+        findings.arcPValues.push_back(
+            fair.TestPValue(static_cast<std::size_t>(VerdictTest::HottestArc), arc.z));
     }
     findings.canFlag = VerdictCanFlag(fair);
     findings.detectable = SmallestDetectableByVerdict(fair, stop);

@@ -20,7 +20,8 @@ constexpr std::int64_t kCommonMultiple = [] {
     std::int64_t multiple = 1;
     for (const WheelClassification& classification : kWheelClassifications) {
         for (int cell = 0; cell < classification.cellCount; ++cell) {
-            multiple = std::lcm(multiple, static_cast<std::int64_t>(classification.pockets[static_cast<std::size_t>(cell)]));
+            multiple = std::lcm(
+                multiple, static_cast<std::int64_t>(classification.pockets[static_cast<std::size_t>(cell)]));
         }
     }
     return multiple;
@@ -36,7 +37,8 @@ double SquaresOverPockets(const WheelClassification& classification,
     WideCount sum = 0;
     for (int cell = 0; cell < classification.cellCount; ++cell) {
         const auto observed = static_cast<WideCount>(cells[static_cast<std::size_t>(cell)]);
-        sum += observed * observed * (kCommonMultiple / classification.pockets[static_cast<std::size_t>(cell)]);
+        sum +=
+            observed * observed * (kCommonMultiple / classification.pockets[static_cast<std::size_t>(cell)]);
     }
     return static_cast<double>(sum);
 }
@@ -98,7 +100,8 @@ std::string VerdictTestName(std::size_t test) {
         default:
             break;
     }
-    return std::string(kWheelClassifications[test - static_cast<std::size_t>(VerdictTest::FirstClassification)].name);
+    return std::string(
+        kWheelClassifications[test - static_cast<std::size_t>(VerdictTest::FirstClassification)].name);
 }
 
 }  // namespace orvanta

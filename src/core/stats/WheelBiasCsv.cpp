@@ -57,8 +57,8 @@ std::string Optional(std::optional<double> value) {
 
 }  // namespace
 
-std::string WheelBiasCsv(const WheelBiasReport& report, std::string_view spanText, const VerdictFindings* findings,
-                         const EvidenceReport& evidence) {
+std::string WheelBiasCsv(const WheelBiasReport& report, std::string_view spanText,
+                         const VerdictFindings* findings, const EvidenceReport& evidence) {
     const std::vector<double> noPValues;
     const std::vector<double>& arcPValues = findings != nullptr ? findings->arcPValues : noPValues;
     const bool any = report.spins > 0;

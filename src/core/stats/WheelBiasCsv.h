@@ -19,7 +19,7 @@ namespace orvanta {
 // and of each family. Numbers are written exactly and without thousands separators;
 // a figure that does not exist (no spins, or the simulation not finished, when
 // `findings` is null) is an empty field. Lines end in CR LF.
-std::string WheelBiasCsv(const WheelBiasReport& report, std::string_view spanText, const VerdictFindings* findings,
-                         const EvidenceReport& evidence);
+std::string WheelBiasCsv(const WheelBiasReport& report, std::string_view spanText,
+                         const VerdictFindings* findings, const EvidenceReport& evidence);
 
 }  // namespace orvanta

@@ -4,9 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include <climits>
+#include <functional>
 #include <numeric>
 #include <random>
 #include <string>

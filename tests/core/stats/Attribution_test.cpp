@@ -60,7 +60,8 @@ TEST(Attribution, NoArcIsNamedThatIsHotOnlyThroughOneNumber) {
     int arcsStandingOut = 0;
     for (int h = 0; h < 60; ++h) {
         std::vector<std::int8_t> history(kSpins);
-        std::generate(history.begin(), history.end(), [&] { return static_cast<std::int8_t>(wheel(random)); });
+        std::generate(history.begin(), history.end(),
+                      [&] { return static_cast<std::int8_t>(wheel(random)); });
         const WheelBiasReport report = ComputeWheelBias(history);
         const VerdictStatistics observed = StatisticsOf(CountByNumber(report));
         VerdictFindings findings;
@@ -74,8 +75,10 @@ TEST(Attribution, NoArcIsNamedThatIsHotOnlyThroughOneNumber) {
             const HottestArc& arc = report.arcs[i];
             const double p = fair.TestPValue(static_cast<std::size_t>(VerdictTest::HottestArc), arc.z);
             const double restZ = ArcWithoutStrongest(arc, CountByNumber(report)).z;
-            const bool namedInVerdict = headline.find("the arc " + ArcPockets(arc) + ".") != std::string::npos;
-            const bool namedInList = ArcText(report, i, p, fair.histories()).find("It holds") != std::string::npos;
+            const bool namedInVerdict =
+                headline.find("the arc " + ArcPockets(arc) + ".") != std::string::npos;
+            const bool namedInList =
+                ArcText(report, i, p, fair.histories()).find("It holds") != std::string::npos;
             arcsStandingOut += CallOf(p, fair.histories()) == VerdictCall::Bias ? 1 : 0;
             if (namedInVerdict || namedInList) {
                 EXPECT_GT(restZ, 0.0) << h << ": " << ArcPockets(arc);

@@ -30,9 +30,10 @@ TEST(FigureText, NumbersAsPeopleReadThem) {
         EXPECT_EQ(FormatProbability(p), text) << p;
     }
     const std::pair<double, const char*> evidence[] = {
-        {7.43, "7.4"},     {0.531, "0.53"},          {1.0, "1.0"},
-        {23.4, "23"},      {12'345.6, "12,346"},     {2e6, "over 1,000,000"},
-        {9.96, "10"},      {std::numeric_limits<double>::infinity(), "over 1,000,000"}};
+        {7.43, "7.4"},        {0.531, "0.53"},
+        {1.0, "1.0"},         {23.4, "23"},
+        {12'345.6, "12,346"}, {2e6, "over 1,000,000"},
+        {9.96, "10"},         {std::numeric_limits<double>::infinity(), "over 1,000,000"}};
     for (const auto& [e, text] : evidence) {
         EXPECT_EQ(FormatEvidence(e), text) << e;
     }
@@ -93,7 +94,8 @@ TEST(BiasText, OneVerdictSaysWhatItAssumesAndNeverNoEvidenceAlone) {
          "Testing 1,000 spins against 10,000 simulated fair histories...", nullptr},
         {"bias", Findings(0.003, VerdictCall::Bias), SpanHalf::Both,
          "Bias at the 5 % level in 1,000 spins: p = 0.0030 for all the tests together, carried by number 17.",
-         "A fair wheel does this 1 time in 20: see whether it holds in the newer half and in the spins to come."},
+         "A fair wheel does this 1 time in 20: see whether it holds in the newer half and in the spins to "
+         "come."},
         {"bias in the newer half", Findings(0.003, VerdictCall::Bias), SpanHalf::Newer, nullptr,
          "A fair wheel does this 1 time in 20: see whether it holds in the spins to come."},
         {"borderline", Findings(0.0496, VerdictCall::Borderline), SpanHalf::Both,
@@ -103,8 +105,10 @@ TEST(BiasText, OneVerdictSaysWhatItAssumesAndNeverNoEvidenceAlone) {
         {"no sign", Findings(0.43, VerdictCall::NoSign, 1.0 / 12), SpanHalf::Both,
          "No sign of bias in 1,000 spins (p = 0.43 for all the tests together). These spins could only have "
          "found a number that comes once in 12 spins or more often.",
-         "This verdict takes the tests below together (a chi-squared test once it is reliable), and assumes that "
-         "the number of spins was fixed before you looked. If you look again after every spin, go by the live "
+         "This verdict takes the tests below together (a chi-squared test once it is reliable), and assumes "
+         "that "
+         "the number of spins was fixed before you looked. If you look again after every spin, go by the "
+         "live "
          "evidence instead: it stays valid however often you look."},
         {"cannot flag", Findings(1.0, VerdictCall::NoSign, std::nullopt, false), SpanHalf::Both,
          "1,000 spins are too few for any test to flag a bias, however the wheel is made.", nullptr},
@@ -155,13 +159,15 @@ TEST(BiasText, SpanAndArcInWords) {
     const WheelBiasReport report = ComputeWheelBias(HistoryWithCounts(counts));
     const std::string head = "3 pockets, 26 0 32: 30 times against 5.2 expected (z = +11.36); ";
     EXPECT_EQ(ArcText(report, 0, std::nullopt, 10'000), head + "simulating...");
-    EXPECT_EQ(ArcText(report, 0, 1.0 / 10'001, 10'000)
-                  .rfind(head + "p \u2264 0.00010 after allowing for every arc. It holds without its strongest "
-                                "pocket, 26 (z = +",
-                         0),
-              0u);
+    EXPECT_EQ(
+        ArcText(report, 0, 1.0 / 10'001, 10'000)
+            .rfind(head + "p \u2264 0.00010 after allowing for every arc. It holds without its strongest "
+                          "pocket, 26 (z = +",
+                   0),
+        0u);
     // The simulation's own error there is 0.002: not rounded into a call either way.
-    EXPECT_EQ(ArcText(report, 0, 0.0496, 10'000), head + "p = 0.050, about 0.05 after allowing for every arc.");
+    EXPECT_EQ(ArcText(report, 0, 0.0496, 10'000),
+              head + "p = 0.050, about 0.05 after allowing for every arc.");
 }
 
 TEST(BiasText, PowerIsWhatTheProceduresCanFindOrThatTheyCannot) {
@@ -177,12 +183,15 @@ TEST(BiasText, PowerIsWhatTheProceduresCanFindOrThatTheyCannot) {
     const std::vector<std::string> texts = PowerTexts(report, &some, 5'000);
     ASSERT_EQ(texts.size(), 3u);
     EXPECT_EQ(texts[0],
-              "With 370 spins the verdict finds a number that comes once in 12 spins or more often 80 % of the time "
+              "With 370 spins the verdict finds a number that comes once in 12 spins or more often 80 % of "
+              "the time "
               "(a player's edge of +200 % on it).");
-    EXPECT_TRUE(Contains(texts[1], "Over all 5,000 spins the live evidence reaches 20, 80 % of the time, for a "
-                                   "number that comes once in "));
-    EXPECT_TRUE(Contains(texts[2], "To find, 80 % of the time, a number that comes once in 36 spins (where a bet on "
-                                   "it breaks even) takes about "));
+    EXPECT_TRUE(Contains(texts[1],
+                         "Over all 5,000 spins the live evidence reaches 20, 80 % of the time, for a "
+                         "number that comes once in "));
+    EXPECT_TRUE(Contains(texts[2],
+                         "To find, 80 % of the time, a number that comes once in 36 spins (where a bet on "
+                         "it breaks even) takes about "));
 }
 
 }  // namespace

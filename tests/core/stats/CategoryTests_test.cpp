@@ -34,10 +34,10 @@ TEST(CategoryTests, ZeroIsAccountedForInEveryClassification) {
     counts.fill(1);
     counts[0] = 0;
     const std::vector<CategoryTest> tests = TestCategories(counts);
-    const Expected expected[] = {{"Color", 3, 1.0, false},     {"High/Low", 3, 1.0, false},
-                                 {"Even/Odd", 3, 1.0, false},  {"n 12", 4, 1.0, false},
-                                 {"Column", 4, 1.0, false},    {"n 6", 7, 1.0, false},
-                                 {"Row", 13, 1.0, false},      {"Wheel Sector", 6, 0.14352, true}};
+    const Expected expected[] = {{"Color", 3, 1.0, false},    {"High/Low", 3, 1.0, false},
+                                 {"Even/Odd", 3, 1.0, false}, {"n 12", 4, 1.0, false},
+                                 {"Column", 4, 1.0, false},   {"n 6", 7, 1.0, false},
+                                 {"Row", 13, 1.0, false},     {"Wheel Sector", 6, 0.14352, true}};
     ASSERT_EQ(tests.size(), std::size(expected));
     for (std::size_t i = 0; i < tests.size(); ++i) {
         const CategoryTest& test = tests[i];
@@ -67,7 +67,8 @@ TEST(CategoryTests, OneOfThemFallsBelowFivePercentAsOftenAsTheWindowSays) {
                 ++counts[random() % kPocketCount];
             }
             const auto tests = TestCategories(counts);
-            any += std::any_of(tests.begin(), tests.end(), [](const CategoryTest& t) { return *t.pValue < 0.05; });
+            any += std::any_of(tests.begin(), tests.end(),
+                               [](const CategoryTest& t) { return *t.pValue < 0.05; });
         }
         EXPECT_NEAR(static_cast<double>(any) / kHistories, 1.0 / kClassificationsOneIn, 0.025) << spins;
     }

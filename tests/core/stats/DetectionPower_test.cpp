@@ -18,7 +18,8 @@ TEST(DetectionPower, EvidenceTableAgreesWithASimulationOfTheEvidence) {
         const std::optional<double> hit = SmallestDetectableByEvidence(spins);
         ASSERT_TRUE(hit) << spins;
         EXPECT_NEAR(EvidencePower(*hit, spins, 2'000, 555), kDetectionPower, 0.04) << spins;
-        EXPECT_NEAR(static_cast<double>(SpinsForEvidence(*hit).value()), static_cast<double>(spins), spins * 0.01);
+        EXPECT_NEAR(static_cast<double>(SpinsForEvidence(*hit).value()), static_cast<double>(spins),
+                    spins * 0.01);
     }
     // Fewer spins than even a number that comes every spin needs.
     EXPECT_FALSE(SmallestDetectableByEvidence(FewestSpinsForAlarm() - 1));

@@ -2,9 +2,8 @@
 
 #include "core/stats/Evidence.h"
 
-#include <gtest/gtest.h>
-
 #include <boost/math/distributions/chi_squared.hpp>
+#include <gtest/gtest.h>
 
 #include <cmath>
 #include <random>
@@ -165,8 +164,8 @@ TEST(EvidenceText, HeadlineAndWhatCarriesIt) {
     const EvidenceReport hot = ComputeEvidence(WeightedHistory(3'000, Favouring({17}, 2.0), 5));
     EXPECT_EQ(EvidenceHeadline(hot).rfind("Evidence against a fair wheel: ", 0), 0u);
     EXPECT_TRUE(EvidenceHeadline(hot).ends_with(" (alarm at 20)"));
-    EXPECT_EQ(EvidenceDetail(hot).rfind("Over 3,000 spins, carried by the single numbers, most by 17. Strong alarm:",
-                                        0),
+    EXPECT_EQ(EvidenceDetail(hot).rfind(
+                  "Over 3,000 spins, carried by the single numbers, most by 17. Strong alarm:", 0),
               0u);
     std::array<int, kPocketCount> even;
     even.fill(81);

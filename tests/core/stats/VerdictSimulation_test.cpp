@@ -86,7 +86,8 @@ TEST(VerdictSimulation, FindsAFavouredStretchAndNotAFairWheel) {
 TEST(VerdictSimulation, StopsWhenAsked) {
     std::stop_source stop;
     auto run = std::async(std::launch::async, [&] {
-        return SimulateFairHistories(1'000, std::numeric_limits<int>::max(), kFairHistoriesSeed, stop.get_token());
+        return SimulateFairHistories(1'000, std::numeric_limits<int>::max(), kFairHistoriesSeed,
+                                     stop.get_token());
     });
     stop.request_stop();
     const FairHistories result = run.get();

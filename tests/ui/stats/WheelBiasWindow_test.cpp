@@ -90,14 +90,16 @@ TEST_F(WheelBiasWindowTest, VerdictArrivesReproduciblyAndIsExported) {
     const VerdictFindings expected = FindVerdict(report);
     EXPECT_TRUE(Summary().startsWith(FromStd(DescribeVerdict(report, &expected, SpanHalf::Both).headline)));
     for (std::size_t i = 0; i < report.arcs.size(); ++i) {
-        EXPECT_TRUE(Summary().contains(FromStd(ArcText(report, i, expected.arcPValues[i], kFairHistories)))) << i;
+        EXPECT_TRUE(Summary().contains(FromStd(ArcText(report, i, expected.arcPValues[i], kFairHistories))))
+            << i;
     }
 
     QTemporaryDir folder;
     const QString path = folder.filePath("bias.csv");
     ASSERT_TRUE(window_.ExportTo(path));
-    EXPECT_EQ(testing::ReadFile(path).toStdString(),
-              WheelBiasCsv(report, "The whole history: 1,000 spins", &expected, ComputeEvidence(model_.Spins())));
+    EXPECT_EQ(
+        testing::ReadFile(path).toStdString(),
+        WheelBiasCsv(report, "The whole history: 1,000 spins", &expected, ComputeEvidence(model_.Spins())));
     EXPECT_FALSE(window_.ExportTo(folder.filePath("missing/bias.csv")));
     QMessageBox* box = window_.findChild<QMessageBox*>("exportMessage");
     ASSERT_NE(box, nullptr);
@@ -110,7 +112,8 @@ TEST_F(WheelBiasWindowTest, VerdictArrivesReproduciblyAndIsExported) {
 TEST_F(WheelBiasWindowTest, LiveEvidenceFollowsSpinsAndCorrections) {
     const auto matches = [&] {
         const EvidenceReport whole = ComputeEvidence(model_.Spins());
-        return window_.evidence().spins == whole.spins && window_.evidence().figures.eValue == whole.figures.eValue &&
+        return window_.evidence().spins == whole.spins &&
+               window_.evidence().figures.eValue == whole.figures.eValue &&
                window_.evidence().alarmSpin == whole.alarmSpin;
     };
     RecordFairSpins(300);
