@@ -98,6 +98,13 @@ EvidenceFigures EvaluateEvidence(const std::array<std::int64_t, kPocketCount>& c
     const double spins =
         static_cast<double>(std::accumulate(countByNumber.begin(), countByNumber.end(), std::int64_t{0}));
     EvidenceFigures figures;
+    if (spins == 0) {
+        // Every likelihood ratio is 1 and nothing carries anything.
+        for (std::size_t f = 0; f < kEvidenceFamilyCount; ++f) {
+            figures.families[f].family = static_cast<EvidenceFamily>(f);
+        }
+        return figures;
+    }
     figures.families[0] = StretchFamily(EvidenceFamily::Numbers, 0, 1, countByNumber, spins);
     figures.families[1] = StretchFamily(EvidenceFamily::Arcs, 1, kStretchKinds, countByNumber, spins);
 

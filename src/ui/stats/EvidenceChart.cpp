@@ -88,6 +88,7 @@ void EvidenceChart::SetReport(const EvidenceReport& report) {
     alarm_->replace(QList<QPointF>{{0, kEvidenceAlarm}, {right, kEvidenceAlarm}});
     strongAlarm_->replace(QList<QPointF>{{0, kEvidenceStrongAlarm}, {right, kEvidenceStrongAlarm}});
     spinAxis_->setRange(0, right);
+    spinAxis_->applyNiceNumbers();
     evidenceAxis_->setRange(bottom, top);
 }
 

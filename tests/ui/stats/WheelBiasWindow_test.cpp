@@ -73,6 +73,14 @@ TEST_F(WheelBiasWindowTest, NoSpinsMeanNothingToTestAndNoPValues) {
     EXPECT_EQ(table->index(0, 3).data().toString(), QString("\u2013"));
 }
 
+TEST_F(WheelBiasWindowTest, ExpectedCountsAreWrittenAsCountsAre) {
+    model_.AppendResults(std::vector<std::int8_t>(40'000, 5));
+    window_.HistoryChanged();
+    const QAbstractItemModel* table = find<QTableView>("grdBiasNumbers")->model();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window_.report().spins == 40'000; }, 2'000));
+    EXPECT_EQ(table->index(0, 2).data().toString(), "1,081.1");
+}
+
 TEST_F(WheelBiasWindowTest, StudiesTheChosenWindowAndHalf) {
     RecordFairSpins(100);
     find<QComboBox>("cboBiasWindow")->setCurrentText("Last 37 spins");
