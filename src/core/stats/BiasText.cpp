@@ -255,8 +255,8 @@ std::string CategoryTestText(const WheelBiasReport& report, std::size_t classifi
 }
 
 std::string ClassificationsNote() {
-    return "Each of these is judged on its own: on a fair wheel one of the " +
-           std::to_string(kWheelClassifications.size()) + " falls below 0.05 about 1 time in " +
+    return "Each of these is judged on its own: on a fair wheel one of them falls below 0.05 about 1 time "
+           "in " +
            std::to_string(kClassificationsOneIn) +
            ", so a single one is weak evidence. The verdict above allows for all of them.";
 }

@@ -84,11 +84,11 @@ void EvidenceChart::SetReport(const EvidenceReport& report) {
     // Whole powers of ten, the alarms always in sight.
     const double top = std::pow(10.0, std::ceil(std::log10(std::max(highest * 2, 1000.0))));
     const double bottom = std::pow(10.0, std::floor(std::log10(std::min(lowest / 2, 0.1))));
-    const qreal right = std::max<qreal>(10, static_cast<qreal>(report.spins));
+    spinAxis_->setRange(0, std::max<qreal>(10, static_cast<qreal>(report.spins)));
+    spinAxis_->applyNiceNumbers();
+    const qreal right = spinAxis_->max();
     alarm_->replace(QList<QPointF>{{0, kEvidenceAlarm}, {right, kEvidenceAlarm}});
     strongAlarm_->replace(QList<QPointF>{{0, kEvidenceStrongAlarm}, {right, kEvidenceStrongAlarm}});
-    spinAxis_->setRange(0, right);
-    spinAxis_->applyNiceNumbers();
     evidenceAxis_->setRange(bottom, top);
 }
 
