@@ -4,6 +4,7 @@
 
 #include <boost/math/distributions/binomial.hpp>
 
+#include <algorithm>
 #include <cmath>
 #include <numeric>
 #include <vector>
@@ -58,23 +59,8 @@ WithoutStrongest ClassificationWithoutStrongest(std::size_t classification,
                                                 const std::array<std::int64_t, kPocketCount>& countByNumber) {
     const WheelClassification& c = kWheelClassifications[classification];
     const std::int64_t spins = SpinsOf(countByNumber);
-    std::array<std::int64_t, kMostCells> cells{};
-    for (int n = 0; n < kPocketCount; ++n) {
-        cells[static_cast<std::size_t>(c.cellOf[static_cast<std::size_t>(n)])] +=
-            countByNumber[static_cast<std::size_t>(n)];
-    }
-    int furthest = 0;
-    double highest = -1e300;
-    for (int cell = 0; cell < c.cellCount && spins > 0; ++cell) {
-        const double expected =
-            static_cast<double>(spins) * c.pockets[static_cast<std::size_t>(cell)] / kPocketCount;
-        const double z =
-            (static_cast<double>(cells[static_cast<std::size_t>(cell)]) - expected) / std::sqrt(expected);
-        if (z > highest) {
-            highest = z;
-            furthest = cell;
-        }
-    }
+    const std::array<std::int64_t, kMostCells> cells = CellCountsOf(c, countByNumber);
+    const int furthest = std::max(0, CellFurthestAbove(c, cells));
     WithoutStrongest result;
     result.cell = furthest;
     std::int64_t most = -1;

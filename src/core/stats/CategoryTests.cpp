@@ -14,11 +14,8 @@ CategoryTest TestClassification(const WheelClassification& classification,
                                 const std::array<std::int64_t, kPocketCount>& countByNumber,
                                 std::int64_t spins) {
     const auto cellCount = static_cast<std::size_t>(classification.cellCount);
-    std::vector<std::int64_t> observed(cellCount, 0);
-    for (int n = 0; n < kPocketCount; ++n) {
-        observed[static_cast<std::size_t>(classification.cellOf[static_cast<std::size_t>(n)])] +=
-            countByNumber[static_cast<std::size_t>(n)];
-    }
+    const auto cells = CellCountsOf(classification, countByNumber);
+    const std::vector<std::int64_t> observed(cells.begin(), cells.begin() + classification.cellCount);
     std::vector<double> expected(cellCount);
     CategoryTest test;
     test.name = classification.name;

@@ -77,21 +77,6 @@ FamilyEvidence StretchFamily(EvidenceFamily family, std::size_t firstKind, std::
     return Family(family, largest + std::log(total) - std::log(alternatives), carrier);
 }
 
-int CellFurthestAbove(std::size_t group, const std::array<std::int64_t, kPocketCount>& cells, double spins) {
-    int furthest = -1;
-    double highest = -std::numeric_limits<double>::infinity();
-    for (int cell = 0; cell < CellCount(group) && spins > 0; ++cell) {
-        const double expected = spins * CellShare(group, cell);
-        const double z =
-            (static_cast<double>(cells[static_cast<std::size_t>(cell)]) - expected) / std::sqrt(expected);
-        if (z > highest) {
-            highest = z;
-            furthest = cell;
-        }
-    }
-    return furthest;
-}
-
 }  // namespace
 
 EvidenceFigures EvaluateEvidence(const std::array<std::int64_t, kPocketCount>& countByNumber) {
@@ -130,7 +115,8 @@ EvidenceFigures EvaluateEvidence(const std::array<std::int64_t, kPocketCount>& c
         if (mixture.Log() > best) {
             best = mixture.Log();
             carrier.classification = static_cast<int>(group - 1);
-            carrier.cell = CellFurthestAbove(group, cells, spins);
+            const WheelClassification& classification = kWheelClassifications[group - 1];
+            carrier.cell = CellFurthestAbove(classification, CellCountsOf(classification, countByNumber));
         }
     }
     figures.families[3] =

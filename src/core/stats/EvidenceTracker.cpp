@@ -40,15 +40,7 @@ void CheckNumber(int number) {
 }  // namespace
 
 EvidenceTracker::EvidenceTracker() {
-    for (std::size_t kind = 0; kind < kKinds; ++kind) {
-        SetStretch(kind);
-    }
-    for (std::size_t group = 0; group < kGroups; ++group) {
-        for (std::size_t c = 0; c < kConcentrations; ++c) {
-            SetDirichlet(group, c);
-        }
-    }
-    total_ = Total();
+    SetAll();
 }
 
 EvidenceTracker::EvidenceTracker(std::span<const std::int8_t> spinsOldestFirst) : EvidenceTracker() {
@@ -83,6 +75,10 @@ EvidenceTracker::EvidenceTracker(std::span<const std::int8_t> spinsOldestFirst) 
     for (std::size_t group = 0; group < kGroups; ++group) {
         cells_[group] = CellCounts(group, counts_);
     }
+    SetAll();
+}
+
+void EvidenceTracker::SetAll() {
     for (std::size_t kind = 0; kind < kKinds; ++kind) {
         SetStretch(kind);
     }

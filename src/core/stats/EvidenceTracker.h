@@ -67,6 +67,8 @@ private:
     };
 
     void Look();
+    // Every term afresh from the counts.
+    void SetAll();
     void SetStretch(std::size_t kind);
     void SetDirichlet(std::size_t group, std::size_t concentration);
     void SetScales();

@@ -29,11 +29,7 @@ constexpr std::int64_t kCommonMultiple = [] {
 
 double SquaresOverPockets(const WheelClassification& classification,
                           const std::array<std::int64_t, kPocketCount>& countByNumber) {
-    std::array<std::int64_t, kMostCells> cells{};
-    for (int n = 0; n < kPocketCount; ++n) {
-        cells[static_cast<std::size_t>(classification.cellOf[static_cast<std::size_t>(n)])] +=
-            countByNumber[static_cast<std::size_t>(n)];
-    }
+    const std::array<std::int64_t, kMostCells> cells = CellCountsOf(classification, countByNumber);
     WideCount sum = 0;
     for (int cell = 0; cell < classification.cellCount; ++cell) {
         const auto observed = static_cast<WideCount>(cells[static_cast<std::size_t>(cell)]);

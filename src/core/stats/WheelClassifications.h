@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -64,6 +65,38 @@ inline constexpr std::array<WheelClassification, 8> kWheelClassifications = {
     detail::Classify("Row", 12, true, "", &RowOf),
     detail::Classify("Wheel Sector", 6, false, "", &SectorOf),
 };
+
+// Hits of each cell, from the count of every number (indexed by the number).
+inline std::array<std::int64_t, kMostCells> CellCountsOf(
+    const WheelClassification& classification, const std::array<std::int64_t, kPocketCount>& countByNumber) {
+    std::array<std::int64_t, kMostCells> cells{};
+    for (std::size_t n = 0; n < countByNumber.size(); ++n) {
+        cells[static_cast<std::size_t>(classification.cellOf[n])] += countByNumber[n];
+    }
+    return cells;
+}
+
+// The cell furthest above its fair share in standard deviations of its count; -1
+// with no spins.
+inline int CellFurthestAbove(const WheelClassification& classification,
+                             const std::array<std::int64_t, kMostCells>& cells) {
+    double spins = 0.0;
+    for (const std::int64_t count : cells) {
+        spins += static_cast<double>(count);
+    }
+    int furthest = -1;
+    double highest = 0.0;
+    for (int cell = 0; cell < classification.cellCount && spins > 0; ++cell) {
+        const double expected = spins * classification.pockets[static_cast<std::size_t>(cell)] / kPocketCount;
+        const double z =
+            (static_cast<double>(cells[static_cast<std::size_t>(cell)]) - expected) / std::sqrt(expected);
+        if (furthest < 0 || z > highest) {
+            highest = z;
+            furthest = cell;
+        }
+    }
+    return furthest;
+}
 
 // The cell's value as the window writes it: "R", "2", or "0" for zero's own cell.
 inline std::string CellLabel(const WheelClassification& classification, int cell) {

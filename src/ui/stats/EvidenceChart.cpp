@@ -3,13 +3,14 @@
 #include "ui/stats/EvidenceChart.h"
 
 #include <QChart>
-#include <QGraphicsLayout>
 #include <QLineSeries>
 #include <QLogValueAxis>
 #include <QValueAxis>
 
 #include <algorithm>
 #include <cmath>
+
+#include "ui/stats/ChartLook.h"
 
 namespace orvanta {
 
@@ -29,13 +30,8 @@ QLineSeries* Level(const QString& name, const QColor& colour, QObject* parent) {
 }  // namespace
 
 EvidenceChart::EvidenceChart(QWidget* parent) : QChartView(parent) {
-    setRenderHint(QPainter::Antialiasing);
-    setFrameShape(QFrame::NoFrame);
+    const QFont small = UsePlainChartLook(*this);
     QChart* view = chart();
-    view->setAnimationOptions(QChart::NoAnimation);
-    view->setBackgroundRoundness(0);
-    view->setMargins(QMargins(2, 0, 6, 0));
-    view->layout()->setContentsMargins(0, 0, 0, 0);
 
     evidence_ = new QLineSeries(this);
     evidence_->setName(QStringLiteral("Evidence"));
@@ -46,8 +42,6 @@ EvidenceChart::EvidenceChart(QWidget* parent) : QChartView(parent) {
         view->addSeries(series);
     }
 
-    QFont small = font();
-    small.setPointSizeF(std::max(6.0, small.pointSizeF() - 1.0));
     spinAxis_ = new QValueAxis(this);
     spinAxis_->setLabelFormat(QStringLiteral("%d"));
     spinAxis_->setLabelsFont(small);
