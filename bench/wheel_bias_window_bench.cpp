@@ -17,11 +17,11 @@
 #include <stop_token>
 #include <vector>
 
-#include "core/stats/ArcSimulation.h"
+#include "core/stats/VerdictSimulation.h"
 #include "core/stats/WheelBias.h"
 
 #include "ui/MainWindow.h"
-#include "ui/stats/ArcSimulationRunner.h"
+#include "ui/stats/VerdictRunner.h"
 #include "ui/stats/WheelBiasWindow.h"
 
 #include "WindowBench.h"
@@ -71,8 +71,9 @@ void TimeClicks(benchmark::State& state, MainWindow& form) {
 }
 
 // One click as the user makes it, with the wheel-bias window open: the main
-// window's work and the bias window's note that the history changed. Its refresh
-// runs between clicks, untimed here and timed in BM_ClickAndWheelBiasRefresh.
+// window's work and the bias window's: the spin into the live evidence and the
+// note that the history changed. Its refresh runs between clicks, untimed here and
+// timed in BM_ClickAndWheelBiasRefresh.
 void BM_ClickWithWheelBiasOpen(benchmark::State& state) {
     const auto form = WindowWithBiasOpen(1000);
     TimeClicks(state, *form);
@@ -106,39 +107,40 @@ BENCHMARK(BM_ClickAndWheelBiasRefresh)
     ->UseRealTime()
     ->Iterations(20);
 
-// 10,000 simulated histories of 1,000 spins as the window runs them: on Qt's thread
-// pool, the answer delivered back to the user-interface thread, which keeps running.
-void BM_ArcSimulationInBackground(benchmark::State& state) {
+// The verdict of 1,000 spins as the window runs it: 10,000 simulated fair histories and
+// the search for what the spins can find, on Qt's thread pool, the answer delivered
+// back to the user-interface thread, which keeps running.
+void BM_VerdictInBackground(benchmark::State& state) {
     std::vector<std::int8_t> history;
     for (const int n : RandomSpins(1000)) {
         history.push_back(static_cast<std::int8_t>(n));
     }
     const WheelBiasReport report = ComputeWheelBias(history);
     for (auto _ : state) {
-        ArcSimulationRunner runner;
+        VerdictRunner runner;
         bool done = false;
-        QObject::connect(&runner, &ArcSimulationRunner::finished, [&] { done = true; });
-        runner.Start(report.spins, report.arcs);
+        QObject::connect(&runner, &VerdictRunner::finished, [&] { done = true; });
+        runner.Start(report);
         while (!done) {
             QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
         }
-        benchmark::DoNotOptimize(runner.ResultFor(report.spins, report.arcs));
+        benchmark::DoNotOptimize(runner.FindingsFor(report));
     }
 }
-BENCHMARK(BM_ArcSimulationInBackground)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+BENCHMARK(BM_VerdictInBackground)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 
 // Clicks while a simulation keeps the other core busy the whole time.
 void BM_ClickWhileSimulating(benchmark::State& state) {
     const auto form = WindowWithBiasOpen(1000);
     const WheelBiasReport report = form->findChild<WheelBiasWindow*>("frmWheelBias")->report();
     std::stop_source stop;
-    QFuture<ArcSearchPValues> simulation = QtConcurrent::run([&report, token = stop.get_token()] {
-        return SimulateArcSearch(report.spins, report.arcs, std::numeric_limits<int>::max(), kArcSearchSeed,
-                                 token);
+    QFuture<FairHistories> simulation = QtConcurrent::run([&report, token = stop.get_token()] {
+        return SimulateFairHistories(report.spins, std::numeric_limits<int>::max(), kFairHistoriesSeed,
+                                     token);
     });
     TimeClicks(state, *form);
     stop.request_stop();
-    state.counters["histories_simulated"] = simulation.result().histories;
+    simulation.waitForFinished();
 }
 BENCHMARK(BM_ClickWhileSimulating)->Unit(benchmark::kMicrosecond)->Iterations(2000);
 

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/stats/Evidence.h"
 #include "core/stats/WheelTables.h"
 
 #include "ui/stats/WheelBiasWindow.h"
@@ -54,10 +55,14 @@ TEST_F(WheelBiasTest, FollowsClicksOnTheTableAndLoads) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return CountOf(bias, 17) == "2"; }, 1000));
     EXPECT_EQ(bias->report().spins, 3);
 
+    EXPECT_EQ(bias->evidence().spins, 3);
+
+    // A load replaces the history: the live evidence is studied afresh, not added to.
     ASSERT_TRUE(window_.LoadResultsFileFrom(Write("five.dat", "5\n5\n5\n5\n")));
     EXPECT_TRUE(QTest::qWaitFor([&] { return CountOf(bias, 5) == "4"; }, 1000));
     EXPECT_EQ(CountOf(bias, 17), "0");
     EXPECT_EQ(bias->report().spins, 4);
+    EXPECT_EQ(bias->evidence().figures.eValue, ComputeEvidence(window_.model().Spins()).figures.eValue);
 }
 
 }  // namespace

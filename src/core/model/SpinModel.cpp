@@ -52,6 +52,9 @@ bool SpinModel::InsertResults(int position, std::span<const std::int8_t> spins) 
     if (position < 1 || position > SpinCount() + 1 || spins.size() > room || !AllWheelNumbers(spins)) {
         return false;
     }
+    if (position <= SpinCount() && !spins.empty()) {
+        ++rewrites_;
+    }
     spins_.insert(spins_.begin() + (position - 1), spins.begin(), spins.end());
     CountAll(spins, +1);
     return true;
@@ -60,6 +63,9 @@ bool SpinModel::InsertResults(int position, std::span<const std::int8_t> spins) 
 bool SpinModel::RemoveResults(int position, int count) {
     if (position < 1 || count < 0 || count > SpinCount() - (position - 1)) {
         return false;
+    }
+    if (count > 0) {
+        ++rewrites_;
     }
     const auto first = spins_.begin() + (position - 1);
     CountAll(std::span(first, first + count), -1);
@@ -115,6 +121,7 @@ void SpinModel::Count(int n, int delta) {
 }
 
 void SpinModel::ClearResults() {
+    ++rewrites_;
     spins_.clear();
     tallies_ = SpinTallies{};
 }

@@ -60,6 +60,11 @@ public:
 
     int SpinCount() const { return static_cast<int>(spins_.size()); }
 
+    // How many times spins already recorded were changed: removed, cleared, or
+    // pushed back by an insertion before the end. Appending leaves it alone, so a
+    // view that follows the history can tell new spins from a correction.
+    std::uint64_t Rewrites() const { return rewrites_; }
+
     // The number of slot i, 1-based and oldest first. i must lie in 1..SpinCount().
     int SpinAt(int i) const { return spins_[static_cast<std::size_t>(i - 1)]; }
 
@@ -82,6 +87,7 @@ private:
     const NumberTable* table_;
     std::vector<std::int8_t> spins_;
     SpinTallies tallies_;
+    std::uint64_t rewrites_ = 0;
 };
 
 }  // namespace orvanta

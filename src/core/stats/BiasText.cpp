@@ -6,14 +6,23 @@
 #include <cmath>
 #include <cstddef>
 
+#include "core/stats/Attribution.h"
+#include "core/stats/DetectionPower.h"
+#include "core/stats/EvidenceSimulation.h"
 #include "core/stats/FigureText.h"
 #include "core/stats/PearsonTest.h"
+#include "core/stats/WheelClassifications.h"
 
 namespace orvanta {
 namespace {
 
 std::string Spins(std::int64_t count) {
     return FormatCount(count) + (count == 1 ? " spin" : " spins");
+}
+
+// "1 spin is", "370 spins are".
+std::string SpinsAre(std::int64_t count) {
+    return Spins(count) + (count == 1 ? " is" : " are");
 }
 
 std::string Times(std::int64_t count) {
@@ -29,9 +38,41 @@ std::string PText(double p) {
     return figure.front() == '<' ? "p " + figure : "p = " + figure;
 }
 
+// A p-value from simulated histories: at its floor the simulation cannot tell
+// smaller ones apart, and near 0.05 its own error decides the call, so it says so.
+std::string SimulatedPText(double p, int histories) {
+    if (p * (histories + 1) < 1.5) {
+        return "p \u2264 " + FormatProbability(p);
+    }
+    if (CallOf(p, histories) == VerdictCall::Borderline) {
+        return PText(p) + ", about 0.05";
+    }
+    return PText(p);
+}
+
 // Small expectations need a second decimal to say anything: 0.03 rather than 0.0.
 std::string Expected(double expected) {
-    return FormatFixed(expected, expected < 1.0 ? 2 : 1);
+    return FormatGrouped(expected, expected < 1.0 ? 2 : 1);
+}
+
+// "once in 12 spins", "once in 34.6 spins": a decimal where it matters against 37.
+std::string OnceIn(double hitProbability) {
+    const double spins = 1.0 / hitProbability;
+    const bool whole = std::abs(spins - std::round(spins)) < 0.05;
+    return "once in " + FormatFixed(spins, !whole && (spins < 10 || spins >= 30) ? 1 : 0) + " spins";
+}
+
+std::string EdgeText(double hitProbability) {
+    const double edge = PlayerEdge(hitProbability) * 100.0;
+    return "(a player's edge of " + std::string(edge >= 0 ? "+" : "") + FormatFixed(edge, 0) + " % on it)";
+}
+
+// Two significant digits: the simulations behind these figures say no more.
+std::string About(std::int64_t spins) {
+    const double scale =
+        std::pow(10.0, std::floor(std::log10(static_cast<double>(std::max<std::int64_t>(spins, 1)))) - 1);
+    return "about " +
+           FormatCount(static_cast<std::int64_t>(std::round(static_cast<double>(spins) / scale) * scale));
 }
 
 std::string ChiSquarePart(double chiSquare, int degreesOfFreedom) {
@@ -66,6 +107,43 @@ const HottestArc* HottestOfAllArcs(const WheelBiasReport& report) {
     const auto hottest = std::max_element(report.arcs.begin(), report.arcs.end(),
                                           [](const HottestArc& a, const HottestArc& b) { return a.z < b.z; });
     return hottest == report.arcs.end() ? nullptr : &*hottest;
+}
+
+// What carries the verdict, named only where it holds: an arc or a classification
+// that stands out only through one hot number is that number.
+std::string VerdictCarrier(const WheelBiasReport& report, std::size_t test) {
+    const auto counts = CountByNumber(report);
+    switch (static_cast<VerdictTest>(test)) {
+        case VerdictTest::Numbers:
+            return "the counts of the 37 numbers together";
+        case VerdictTest::HottestNumber:
+            return "number " + std::to_string(report.hottest ? report.hottest->number : 0);
+        case VerdictTest::HottestArc: {
+            const HottestArc& arc = *HottestOfAllArcs(report);
+            const WithoutStrongest rest = ArcWithoutStrongest(arc, counts);
+            if (rest.holds) {
+                return "the arc " + ArcPockets(arc);
+            }
+            return "number " + std::to_string(rest.number) + " (the arc " + ArcPockets(arc) +
+                   " stands out only through it)";
+        }
+        default:
+            break;
+    }
+    const std::size_t index = test - static_cast<std::size_t>(VerdictTest::FirstClassification);
+    const WheelClassification& classification = kWheelClassifications[index];
+    const WithoutStrongest rest = ClassificationWithoutStrongest(index, counts);
+    if (rest.holds) {
+        return std::string(classification.name) + ", where " + CellLabel(classification, rest.cell) +
+               " came more than its share";
+    }
+    return "number " + std::to_string(rest.number) + " (" + std::string(classification.name) +
+           " stands out only through it)";
+}
+
+std::string Advice(SpanHalf half) {
+    return half == SpanHalf::Newer ? "see whether it holds in the spins to come."
+                                   : "see whether it holds in the newer half and in the spins to come.";
 }
 
 }  // namespace
@@ -103,33 +181,53 @@ std::string DescribeSpan(std::int64_t historySpins, SpinWindow window, SpanHalf 
     return text + ": " + Spins(spanSpins);
 }
 
-std::string VerdictText(const WheelBiasReport& report, std::optional<double> arcsPValue) {
-    if (report.spins == 0) {
-        return "Nothing to test yet: there are no spins here.";
+VerdictWords DescribeVerdict(const WheelBiasReport& report, const VerdictFindings* findings, SpanHalf half) {
+    VerdictWords words;
+    const std::int64_t spins = report.spins;
+    if (spins == 0) {
+        words.headline = "Nothing to test yet: there are no spins here.";
+        return words;
     }
-    std::vector<std::string> findings;
-    if (report.reliable && report.pValue && *report.pValue < kBiasTestLevel) {
-        findings.push_back("the counts of the 37 numbers");
+    if (findings == nullptr) {
+        words.headline = "Testing " + Spins(spins) + " against " + FormatCount(kFairHistories) +
+                         " simulated fair histories...";
+        return words;
     }
-    if (report.hottest && report.hottest->correctedPValue < kBiasTestLevel) {
-        findings.push_back("number " + std::to_string(report.hottest->number) +
-                           ", even after allowing for the best of 37");
+    if (!findings->canFlag) {
+        words.headline = SpinsAre(spins) + " too few for any test to flag a bias, however the wheel is made.";
+        return words;
     }
-    const HottestArc* arc = HottestOfAllArcs(report);
-    if (arc != nullptr && arcsPValue && *arcsPValue < kBiasTestLevel) {
-        findings.push_back("the arc " + ArcPockets(*arc) + ", even after allowing for every arc");
+    const std::string p = findings->beyondEvery ? "p \u2264 " + FormatProbability(findings->globalPValue)
+                                                : SimulatedPText(findings->globalPValue, findings->histories);
+    switch (findings->call) {
+        case VerdictCall::Bias:
+            words.headline = "Bias at the 5 % level in " + Spins(spins) + ": " + p +
+                             " for all the tests together, carried by " +
+                             VerdictCarrier(report, findings->smallestTest) + ".";
+            words.notes.push_back("A fair wheel does this 1 time in 20: " + Advice(half));
+            break;
+        case VerdictCall::Borderline:
+            words.headline = "Too close to call in " + Spins(spins) + ": " + PText(findings->globalPValue) +
+                             " for all the tests together is about 0.05, and " +
+                             FormatCount(findings->histories) +
+                             " simulated fair histories cannot tell on which side of 0.05 it lies.";
+            words.notes.push_back("Neither a bias nor a fair wheel: " + Advice(half));
+            break;
+        case VerdictCall::NoSign:
+            words.headline =
+                "No sign of bias in " + Spins(spins) + " (" + p + " for all the tests together).";
+            words.headline += findings->detectable
+                                  ? " These spins could only have found a number that comes " +
+                                        OnceIn(*findings->detectable) + " or more often."
+                                  : " These spins could not have found even a number that comes every spin.";
+            break;
     }
-    if (findings.empty()) {
-        return "No evidence of bias at the 5 % level.";
-    }
-    std::string text = "Possible bias at the 5 % level: ";
-    for (std::size_t i = 0; i < findings.size(); ++i) {
-        text += i > 0 ? "; " : "";
-        text += findings[i];
-    }
-    return text +
-           ". A fair wheel does this 1 time in 20 for each test: see whether it holds in the newer half "
-           "and in the spins to come.";
+    words.notes.insert(
+        words.notes.begin(),
+        "This verdict takes the tests below together (a chi-squared test once it is reliable), and "
+        "assumes that the number of spins was fixed before you looked. If you look again after every "
+        "spin, go by the live evidence instead: it stays valid however often you look.");
+    return words;
 }
 
 std::string NumbersTestText(const WheelBiasReport& report) {
@@ -137,15 +235,30 @@ std::string NumbersTestText(const WheelBiasReport& report) {
                     report.reliable, static_cast<double>(report.spins) / kPocketCount, "per number");
 }
 
-std::string CategoryTestText(const CategoryTest& test) {
-    std::int64_t spins = 0;
+std::string CategoryTestText(const WheelBiasReport& report, std::size_t classification) {
+    const CategoryTest& test = report.categories[classification];
     double smallestExpected = test.cells.empty() ? 0.0 : test.cells.front().expected;
     for (const TestCell& cell : test.cells) {
-        spins += cell.observed;
         smallestExpected = std::min(smallestExpected, cell.expected);
     }
-    return TestLine(test.name, spins, test.chiSquare, test.degreesOfFreedom, test.pValue, test.reliable,
-                    smallestExpected, "in a cell");
+    std::string line = TestLine(test.name, report.spins, test.chiSquare, test.degreesOfFreedom, test.pValue,
+                                test.reliable, smallestExpected, "in a cell");
+    if (test.reliable && test.pValue && *test.pValue < kBiasTestLevel) {
+        const WithoutStrongest rest = ClassificationWithoutStrongest(classification, CountByNumber(report));
+        const std::string without = rest.pValue ? PText(*rest.pValue) : "nothing to test";
+        line += rest.holds ? " It still does without its strongest number, " + std::to_string(rest.number) +
+                                 " (" + without + ")."
+                           : " It does so only through " + std::to_string(rest.number) + ": without it, " +
+                                 without + ".";
+    }
+    return line;
+}
+
+std::string ClassificationsNote() {
+    return "Each of these is judged on its own: on a fair wheel one of them falls below 0.05 about 1 time "
+           "in " +
+           std::to_string(kClassificationsOneIn) +
+           ", so a single one is weak evidence. The verdict above allows for all of them.";
 }
 
 std::string HottestNumberText(const WheelBiasReport& report) {
@@ -170,40 +283,71 @@ std::string ArcPockets(const HottestArc& arc) {
     return pockets;
 }
 
-std::string ArcText(const HottestArc& arc, std::optional<double> correctedPValue, int histories) {
+std::string ArcText(const WheelBiasReport& report, std::size_t index, std::optional<double> correctedPValue,
+                    int histories) {
+    const HottestArc& arc = report.arcs[index];
     std::string text = std::to_string(arc.length) + " pockets, " + ArcPockets(arc) + ": " + Times(arc.count) +
                        " against " + Expected(arc.expected) + " expected (z = " + FormatSigned(arc.z) + "); ";
     if (!correctedPValue) {
         return text + "simulating...";
     }
-    // The simulation cannot tell p-values below 1 / (histories + 1) apart.
-    const bool atFloor = *correctedPValue * (histories + 1) < 1.5;
-    return text + (atFloor ? "p \u2264 " + FormatProbability(*correctedPValue) : PText(*correctedPValue)) +
-           " after allowing for every arc.";
+    text += SimulatedPText(*correctedPValue, histories) + " after allowing for every arc.";
+    if (CallOf(*correctedPValue, histories) == VerdictCall::Bias) {
+        const WithoutStrongest rest = ArcWithoutStrongest(arc, CountByNumber(report));
+        text += rest.holds ? " It holds without its strongest pocket, " + std::to_string(rest.number) +
+                                 " (z = " + FormatSigned(rest.z) + " without it)."
+                           : " It stands out only through " + std::to_string(rest.number) +
+                                 ": without it, z = " + FormatSigned(rest.z) + ".";
+    }
+    return text;
 }
 
-std::vector<std::string> PowerTexts(const WheelBiasReport& report) {
+std::vector<std::string> PowerTexts(const WheelBiasReport& report, const VerdictFindings* findings,
+                                    std::int64_t historySpins) {
     std::vector<std::string> texts;
-    const DetectionPower& power = report.power;
-    if (!power.smallestDetectable) {
-        texts.push_back("With no spins nothing can be found yet.");
+    const std::int64_t spins = report.spins;
+    if (spins == 0) {
+        texts.push_back("With no spins here the verdict can find nothing yet.");
+    } else if (findings == nullptr) {
+        texts.push_back("What the verdict can find in " + Spins(spins) + ": simulating...");
+    } else if (!findings->canFlag) {
+        texts.push_back(SpinsAre(spins) + " too few for any test to flag a bias.");
+    } else if (!findings->detectable) {
+        texts.push_back(
+            SpinsAre(spins) +
+            " too few for the verdict to find even a number that comes every spin 80 % of the time.");
     } else {
-        const double edge = power.playerEdge.value_or(0.0) * 100.0;
-        texts.push_back(Spins(report.spins) + " find a number that comes once in " +
-                        FormatFixed(1.0 / *power.smallestDetectable, 1) +
-                        " spins instead of once in 37 (a player's edge of " + (edge >= 0 ? "+" : "") +
-                        FormatFixed(edge, 0) + " % on it) 80 % of the time, at the 5 % level.");
+        texts.push_back("With " + Spins(spins) + " the verdict finds a number that comes " +
+                        OnceIn(*findings->detectable) + " or more often 80 % of the time " +
+                        EdgeText(*findings->detectable) + ".");
     }
-    std::string needs = "To find a number that comes";
-    for (std::size_t i = 0; i < power.needs.size(); ++i) {
-        const SpinsForAdvantage& need = power.needs[i];
-        needs += i == 0 ? " once in " : "; once in ";
-        needs += FormatFixed(1.0 / need.hitProbability, 0);
-        if (std::abs(PlayerEdge(need.hitProbability)) < 1e-9) {
-            needs += " (where a bet on it breaks even)";
+
+    const std::optional<double> live = SmallestDetectableByEvidence(historySpins);
+    if (historySpins < FewestSpinsForAlarm()) {
+        texts.push_back("The live evidence cannot reach 20 before " + Spins(FewestSpinsForAlarm()) +
+                        ", even if every spin lands on one number.");
+    } else if (!live) {
+        texts.push_back(SpinsAre(historySpins) +
+                        " too few for the live evidence to reach 20 even for a number that comes every spin, "
+                        "80 % of the time.");
+    } else {
+        texts.push_back("Over all " + Spins(historySpins) +
+                        " the live evidence reaches 20, 80 % of the time, for "
+                        "a number that comes " +
+                        OnceIn(*live) + " or more often.");
+    }
+
+    std::string needs = "To find, 80 % of the time, a number that comes";
+    for (std::size_t i = 0; i < kAdvantagesOfInterest.size(); ++i) {
+        const double hit = kAdvantagesOfInterest[i];
+        const std::string verdict = About(kVerdictSpinsNeeded[i]);
+        const std::string live = About(SpinsForEvidence(hit).value_or(0));
+        if (i == 0) {
+            needs += " " + OnceIn(hit) + " (where a bet on it breaks even) takes " + verdict +
+                     " spins with the verdict and " + live + " with the live evidence";
+        } else {
+            needs += "; " + OnceIn(hit) + ", " + verdict + " and " + live;
         }
-        needs += i == 0 ? " takes " : ", ";
-        needs += Spins(need.spinsNeeded);
     }
     texts.push_back(needs + ".");
     return texts;

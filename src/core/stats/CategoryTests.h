@@ -29,10 +29,9 @@ struct CategoryTest {
     bool reliable = false;
 };
 
-// Colour, dozen, column, six-number group, row and wheel sector, in that order,
-// from the count of every number (indexed by the number). Zero is no value of the
-// betting-table classifications, so those tests carry a cell of its own for it:
-// leaving zero out would make a fair wheel look short of every value.
+// Colour, high/low, even/odd, dozen, column, six-number group, row and wheel sector,
+// in the order of kWheelClassifications, from the count of every number (indexed by
+// the number); zero in its own cell where it is no value of the classification.
 std::vector<CategoryTest> TestCategories(const std::array<std::int64_t, kPocketCount>& countByNumber);
 
 }  // namespace orvanta

@@ -2,68 +2,71 @@
 
 #include "core/stats/DetectionPower.h"
 
-#include <boost/math/distributions/normal.hpp>
-#include <boost/math/tools/roots.hpp>
-
 #include <cmath>
 
+#include "core/stats/WheelTables.h"
+
 namespace orvanta {
+
+// Printed by tools/power-tables (2,000 histories per row down to 20,000 spins, then
+// 1,000, then 400); print them again whenever the evidence or the verdict changes.
+const std::array<EvidenceReach, 25> kEvidenceReach = {{
+    {1.027, 1343892}, {1.031, 991786}, {1.035, 774705}, {1.045, 479935}, {1.055, 305225},
+    {1.070, 186349},  {1.090, 119977}, {1.120, 65734},  {1.160, 39049},  {1.220, 21187},
+    {1.300, 11430},   {1.400, 6748},   {1.550, 3658},   {1.750, 2110},   {2.000, 1225},
+    {2.300, 800},     {2.800, 452},    {3.500, 255},    {4.500, 148},    {6.000, 87},
+    {8.000, 54},      {11.000, 34},    {17.000, 18},    {25.000, 11},    {37.000, 6},
+}};
+const std::array<std::int64_t, kAdvantagesOfInterest.size()> kVerdictSpinsNeeded = {890000, 210000, 14000};
+
 namespace {
 
-constexpr double kFairHit = 1.0 / 37;
-
-double StandardNormalQuantile(double probability) {
-    return boost::math::quantile(boost::math::normal(), probability);
-}
-
-// The two halves of the detection condition
-//   sqrt(n) * (p1 - p0) >= zLevel * sqrt(p0 q0) + zPower * sqrt(p1 q1):
-// the margin needed under the fair wheel, and the spread under the favoured one.
-double FairMargin() {
-    return StandardNormalQuantile(1.0 - kDetectionLevel) * std::sqrt(kFairHit * (1 - kFairHit));
-}
-double FavouredSpread(double p) {
-    return StandardNormalQuantile(kDetectionPower) * std::sqrt(p * (1 - p));
+// The table is close to a straight line in log spins against log (advantage - 1).
+double Along(double advantage) {
+    return std::log(advantage - 1.0);
 }
 
 }  // namespace
 
-std::optional<double> SmallestDetectableHitProbability(std::int64_t spins) {
-    if (spins <= 0) {
+std::optional<std::int64_t> SpinsForEvidence(double hitProbability) {
+    const double advantage = hitProbability * kPocketCount;
+    if (advantage < kEvidenceReach.front().advantage) {
         return std::nullopt;
     }
-    const double rootN = std::sqrt(static_cast<double>(spins));
-    const double margin = FairMargin();
-    const auto shortfall = [&](double p) { return rootN * (p - kFairHit) - margin - FavouredSpread(p); };
-    // Negative at the fair probability; at certainty it is positive for any n >= 1.
-    if (shortfall(1.0) < 0.0) {
-        return std::nullopt;
+    for (std::size_t i = 1; i < kEvidenceReach.size(); ++i) {
+        const EvidenceReach& low = kEvidenceReach[i - 1];
+        const EvidenceReach& high = kEvidenceReach[i];
+        if (advantage <= high.advantage) {
+            const double t =
+                (Along(advantage) - Along(low.advantage)) / (Along(high.advantage) - Along(low.advantage));
+            const double logSpins =
+                std::log(static_cast<double>(low.spins)) +
+                t * (std::log(static_cast<double>(high.spins)) - std::log(static_cast<double>(low.spins)));
+            return static_cast<std::int64_t>(std::ceil(std::exp(logSpins) - 1e-9));
+        }
     }
-    std::uintmax_t iterations = 200;
-    const auto [low, high] = boost::math::tools::toms748_solve(
-        shortfall, kFairHit, 1.0, boost::math::tools::eps_tolerance<double>(), iterations);
-    return low + (high - low) / 2;
+    return kEvidenceReach.back().spins;
 }
 
-std::optional<std::int64_t> SpinsNeededToDetect(double hitProbability) {
-    if (!(hitProbability > kFairHit && hitProbability <= 1.0)) {
+std::optional<double> SmallestDetectableByEvidence(std::int64_t spins) {
+    if (spins < kEvidenceReach.back().spins) {
         return std::nullopt;
     }
-    const double rootN = (FairMargin() + FavouredSpread(hitProbability)) / (hitProbability - kFairHit);
-    return static_cast<std::int64_t>(std::ceil(rootN * rootN));
-}
-
-DetectionPower ComputeDetectionPower(std::int64_t spins) {
-    DetectionPower power;
-    power.smallestDetectable = SmallestDetectableHitProbability(spins);
-    if (power.smallestDetectable) {
-        power.playerEdge = PlayerEdge(*power.smallestDetectable);
+    if (spins >= kEvidenceReach.front().spins) {
+        return kEvidenceReach.front().advantage / kPocketCount;
     }
-    for (std::size_t i = 0; i < kAdvantagesOfInterest.size(); ++i) {
-        power.needs[i] = {kAdvantagesOfInterest[i],
-                          SpinsNeededToDetect(kAdvantagesOfInterest[i]).value_or(0)};
+    for (std::size_t i = 1; i < kEvidenceReach.size(); ++i) {
+        const EvidenceReach& low = kEvidenceReach[i - 1];
+        const EvidenceReach& high = kEvidenceReach[i];
+        if (spins >= high.spins) {
+            const double t =
+                (std::log(static_cast<double>(spins)) - std::log(static_cast<double>(low.spins))) /
+                (std::log(static_cast<double>(high.spins)) - std::log(static_cast<double>(low.spins)));
+            const double along = Along(low.advantage) + t * (Along(high.advantage) - Along(low.advantage));
+            return (1.0 + std::exp(along)) / kPocketCount;
+        }
     }
-    return power;
+    return kEvidenceReach.back().advantage / kPocketCount;
 }
 
 }  // namespace orvanta

@@ -6,6 +6,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <string_view>
 
 namespace orvanta {
 namespace {
@@ -19,17 +20,26 @@ std::string ToChars(double value, Format... format) {
     return error == std::errc() ? std::string(buffer.data(), end) : std::string("?");
 }
 
-}  // namespace
-
-std::string FormatCount(std::int64_t count) {
-    const std::string digits = std::to_string(count < 0 ? -count : count);
-    std::string text = count < 0 ? "-" : "";
+std::string Grouped(std::string_view digits) {
+    std::string text;
     for (std::size_t i = 0; i < digits.size(); ++i) {
         if (i > 0 && (digits.size() - i) % 3 == 0) {
             text += ',';
         }
         text += digits[i];
     }
+    return text;
+}
+
+}  // namespace
+
+std::string FormatCount(std::int64_t count) {
+    const std::string digits = std::to_string(count);
+    if (count >= 0) {
+        return Grouped(digits);
+    }
+    std::string text = "-";
+    text += Grouped(std::string_view(digits).substr(1));
     return text;
 }
 
@@ -40,6 +50,27 @@ std::string FormatFixed(double value, int decimals) {
         text.erase(0, 1);
     }
     return text;
+}
+
+std::string FormatGrouped(double value, int decimals) {
+    const std::string fixed = FormatFixed(value, decimals);
+    const std::size_t start = fixed.front() == '-' ? 1 : 0;
+    const std::size_t point = std::min(fixed.find('.'), fixed.size());
+    return fixed.substr(0, start) + Grouped(std::string_view(fixed).substr(start, point - start)) +
+           fixed.substr(point);
+}
+
+std::string FormatEvidence(double eValue) {
+    if (!(eValue < 1e6)) {
+        return "over 1,000,000";
+    }
+    if (eValue >= 9.95) {
+        return FormatGrouped(std::round(eValue), 0);
+    }
+    if (eValue >= 0.995) {
+        return FormatFixed(eValue, 1);
+    }
+    return FormatProbability(eValue);
 }
 
 std::string FormatSigned(double value) {

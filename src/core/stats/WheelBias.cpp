@@ -97,7 +97,6 @@ WheelBiasReport ReportFromTally(const WheelTally& tally) {
     report.reliable = numbersTest.reliable;
 
     report.categories = TestCategories(tally.countByNumber);
-    report.power = ComputeDetectionPower(tally.spins);
     if (tally.spins > 0) {
         report.hottest = FindHottestNumber(report);
         const auto arcs = FindHottestArcs(countByPosition, tally.spins);

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "core/stats/CategoryTests.h"
-#include "core/stats/DetectionPower.h"
 #include "core/stats/WheelArcs.h"
 #include "core/stats/WheelTables.h"
 
@@ -59,7 +58,6 @@ struct WheelBiasReport {
     std::vector<CategoryTest> categories;               // colour, dozen, column, six-group, row, sector
     std::optional<HottestNumber> hottest;               // ties go to the first in wheel order
     std::vector<HottestArc> arcs;  // one per length kShortestArc..kLongestArc; empty with no spins
-    DetectionPower power;
 };
 
 // Counts and gaps of a history. Throws std::invalid_argument for a number outside

@@ -4,8 +4,10 @@
 
 #include <initializer_list>
 #include <optional>
+#include <vector>
 
 #include "core/stats/BiasText.h"
+#include "core/stats/EvidenceText.h"
 #include "core/stats/FigureText.h"
 
 namespace orvanta {
@@ -56,7 +58,9 @@ std::string Optional(std::optional<double> value) {
 }  // namespace
 
 std::string WheelBiasCsv(const WheelBiasReport& report, std::string_view spanText,
-                         std::span<const double> arcPValues) {
+                         const VerdictFindings* findings, const EvidenceReport& evidence) {
+    const std::vector<double> noPValues;
+    const std::vector<double>& arcPValues = findings != nullptr ? findings->arcPValues : noPValues;
     const bool any = report.spins > 0;
     CsvWriter csv;
     csv.Row({"Wheel bias", std::string(spanText)});
@@ -103,6 +107,25 @@ std::string WheelBiasCsv(const WheelBiasReport& report, std::string_view spanTex
             csv.Row({std::to_string(arc.length), ArcPockets(arc), Number(arc.count), Number(arc.expected),
                      Number(arc.z), i < arcPValues.size() ? Number(arcPValues[i]) : ""});
         }
+    }
+
+    if (any) {
+        const bool known = findings != nullptr;
+        csv.Gap();
+        csv.Row({"Verdict", "p-value among fair histories", "Fair histories"});
+        csv.Row({"All the tests together", known ? Number(findings->globalPValue) : "",
+                 known ? Number(std::int64_t{findings->histories}) : ""});
+        for (std::size_t test = 0; test < kVerdictTestCount; ++test) {
+            csv.Row({VerdictTestName(test), known ? Number(findings->testPValues[test]) : "", ""});
+        }
+    }
+
+    csv.Gap();
+    csv.Row({"Evidence against a fair wheel", "Spins", "e-value", "Carried most by"});
+    csv.Row({"All families", Number(evidence.spins), Number(evidence.figures.eValue), ""});
+    for (const FamilyEvidence& family : evidence.figures.families) {
+        csv.Row({EvidenceFamilyName(family.family), Number(evidence.spins), Number(family.eValue),
+                 EvidenceCarrierText(family)});
     }
     return csv.Take();
 }

@@ -6,7 +6,6 @@
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QChart>
-#include <QGraphicsLayout>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QStackedBarSeries>
@@ -17,6 +16,7 @@
 #include <limits>
 
 #include "ui/charts/StatChart.h"
+#include "ui/stats/ChartLook.h"
 
 namespace orvanta {
 
@@ -37,13 +37,8 @@ void SetLevel(QLineSeries* line, qreal y) {
 }  // namespace
 
 BiasChart::BiasChart(QWidget* parent) : QChartView(parent) {
-    setRenderHint(QPainter::Antialiasing);
-    setFrameShape(QFrame::NoFrame);
+    const QFont small = UsePlainChartLook(*this);
     QChart* view = chart();
-    view->setAnimationOptions(QChart::NoAnimation);
-    view->setBackgroundRoundness(0);
-    view->setMargins(QMargins(2, 0, 6, 0));
-    view->layout()->setContentsMargins(0, 0, 0, 0);
 
     bandTop_ = new QLineSeries(this);
     bandBottom_ = new QLineSeries(this);
@@ -86,8 +81,6 @@ BiasChart::BiasChart(QWidget* parent) : QChartView(parent) {
     pocketAxis_->setGridLineVisible(false);
     countAxis_ = new QValueAxis(this);
     countAxis_->setLabelFormat(QStringLiteral("%d"));
-    QFont small = font();
-    small.setPointSizeF(std::max(6.0, small.pointSizeF() - 1.0));
     pocketAxis_->setLabelsFont(small);
     labelFont_ = small;
     connect(view, &QChart::plotAreaChanged, this, &BiasChart::FitPocketLabels);

@@ -86,7 +86,7 @@ QString NumberFiguresModel::Text(const NumberFigures& figures, int column) const
         case CountColumn:
             return FromStd(FormatCount(figures.count));
         case ExpectedColumn:
-            return FromStd(FormatFixed(figures.expected, figures.expected < 1.0 && any ? 2 : 1));
+            return FromStd(FormatGrouped(figures.expected, figures.expected < 1.0 && any ? 2 : 1));
         case ZColumn:
             return any ? FromStd(FormatSigned(figures.z)) : QStringLiteral("\u2013");
         case GapColumn:

@@ -8,12 +8,12 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QStandardPaths>
@@ -25,13 +25,16 @@
 #include <algorithm>
 
 #include "core/stats/BiasText.h"
+#include "core/stats/EvidenceText.h"
 #include "core/stats/WheelBiasCsv.h"
+#include "core/stats/WheelClassifications.h"
 
 #include "ui/QtConvert.h"
 #include "ui/WarningBox.h"
-#include "ui/stats/ArcSimulationRunner.h"
 #include "ui/stats/BiasChart.h"
+#include "ui/stats/EvidenceChart.h"
 #include "ui/stats/NumberFiguresModel.h"
+#include "ui/stats/VerdictRunner.h"
 
 namespace orvanta {
 
@@ -69,8 +72,8 @@ WheelBiasWindow::WheelBiasWindow(const SpinModel& model, QWidget* parent)
 
     refreshTimer_.setSingleShot(true);
     connect(&refreshTimer_, &QTimer::timeout, this, &WheelBiasWindow::Refresh);
-    simulation_ = new ArcSimulationRunner(this);
-    connect(simulation_, &ArcSimulationRunner::finished, this, &WheelBiasWindow::ShowSummary);
+    simulation_ = new VerdictRunner(this);
+    connect(simulation_, &VerdictRunner::finished, this, &WheelBiasWindow::ShowSummary);
     simulationTimer_.setSingleShot(true);
     connect(&simulationTimer_, &QTimer::timeout, this, &WheelBiasWindow::StartSimulation);
 }
@@ -78,6 +81,19 @@ WheelBiasWindow::WheelBiasWindow(const SpinModel& model, QWidget* parent)
 WheelBiasWindow::~WheelBiasWindow() = default;
 
 void WheelBiasWindow::CreateControls() {
+    evidenceHeadline_ = Named(new QLabel(this), "lblEvidence", "Evidence against a fair wheel");
+    QFont headline = evidenceHeadline_->font();
+    headline.setBold(true);
+    headline.setPointSizeF(headline.pointSizeF() + 2);
+    evidenceHeadline_->setFont(headline);
+    evidenceDetail_ = Named(new QLabel(this), "lblEvidenceDetail", "What carries the evidence");
+    evidenceDetail_->setWordWrap(true);
+    for (QLabel* label : {evidenceHeadline_, evidenceDetail_}) {
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    }
+    evidenceChart_ = Named(new EvidenceChart(this), "chtEvidence", "Evidence over the spins");
+    evidenceChart_->setMinimumHeight(100);
+
     windowBox_ = Named(new QComboBox(this), "cboBiasWindow", "Spins studied");
     for (const SpinWindow window : kSpinWindows) {
         windowBox_->addItem(FromStd(WindowChoiceText(window)));
@@ -88,7 +104,7 @@ void WheelBiasWindow::CreateControls() {
     }
     halfBox_->setToolTip("Compare the halves: a lasting bias shows in both, a passing run in one.");
     for (QComboBox* box : {windowBox_, halfBox_}) {
-        connect(box, &QComboBox::currentIndexChanged, this, &WheelBiasWindow::Refresh);
+        connect(box, &QComboBox::currentIndexChanged, this, &WheelBiasWindow::ChoiceChanged);
     }
     auto* windowLabel = new QLabel("&Spins:", this);
     windowLabel->setBuddy(windowBox_);
@@ -122,12 +138,20 @@ void WheelBiasWindow::CreateControls() {
     // The table at its full width, unless that leaves the summary too little room.
     const int tableShare = std::min(tableWidth_, width() * 3 / 5);
     lower->setSizes({tableShare, width() - tableShare});
+    // The span's choices stand over the counts they choose.
+    auto* span = new QWidget(this);
+    auto* spanLayout = new QVBoxLayout(span);
+    spanLayout->setContentsMargins(0, 4, 0, 0);
+    spanLayout->addLayout(choices);
+    spanLayout->addWidget(chart_, 1);
     auto* body = new QSplitter(Qt::Vertical, this);
-    body->addWidget(chart_);
+    body->addWidget(evidenceChart_);
+    body->addWidget(span);
     body->addWidget(lower);
     body->setStretchFactor(0, 2);
     body->setStretchFactor(1, 3);
-    body->setSizes({height() * 2 / 5, height() * 3 / 5});
+    body->setStretchFactor(2, 4);
+    body->setSizes({height() * 2 / 9, height() * 3 / 9, height() * 4 / 9});
     body->setChildrenCollapsible(false);
 
     auto* buttons = new QDialogButtonBox(this);
@@ -137,10 +161,10 @@ void WheelBiasWindow::CreateControls() {
     auto* close = Named(buttons->addButton(QDialogButtonBox::Close), "cmdBiasClose", "Close");
     connect(exportButton_, &QPushButton::clicked, this, &WheelBiasWindow::Export);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
-    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(choices);
+    layout->addWidget(evidenceHeadline_);
+    layout->addWidget(evidenceDetail_);
     layout->addWidget(body, 1);
     layout->addWidget(buttons);
     windowBox_->setFocus();
@@ -183,6 +207,7 @@ bool WheelBiasWindow::simulationRunning() const {
 }
 
 void WheelBiasWindow::HistoryChanged() {
+    FollowEvidence();
     stale_ = true;
     if (!isVisible() || refreshTimer_.isActive()) {
         return;
@@ -221,6 +246,45 @@ void WheelBiasWindow::PlaceBesideMainWindow() {
     setGeometry(placed);
 }
 
+void WheelBiasWindow::FollowEvidence() {
+    const std::vector<std::int8_t>& spins = model_.Spins();
+    const auto tracked = static_cast<std::size_t>(tracker_.spins());
+    if (evidenceStale_ || model_.Rewrites() != trackedRewrites_ || spins.size() < tracked ||
+        spins.size() - tracked > kFollowAtOnce) {
+        evidenceStale_ = true;
+        return;
+    }
+    for (std::size_t i = tracked; i < spins.size(); ++i) {
+        tracker_.Add(spins[i]);
+    }
+}
+
+void WheelBiasWindow::ShowEvidence() {
+    if (evidenceStale_ || static_cast<std::size_t>(tracker_.spins()) != model_.Spins().size()) {
+        tracker_ = EvidenceTracker(model_.Spins());
+        trackedRewrites_ = model_.Rewrites();
+        evidenceStale_ = false;
+    }
+    evidence_ = tracker_.Report();
+    evidenceHeadline_->setText(FromStd(EvidenceHeadline(evidence_)));
+    evidenceDetail_->setText(FromStd(EvidenceDetail(evidence_)));
+    evidenceChart_->SetReport(evidence_);
+}
+
+void WheelBiasWindow::keyPressEvent(QKeyEvent* event) {
+    // Only what no control took: Esc that closes an open list stays with the list.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void WheelBiasWindow::ChoiceChanged() {
+    scrollToVerdict_ = true;
+    Refresh();
+}
+
 void WheelBiasWindow::showEvent(QShowEvent* event) {
     if (!placed_) {
         placed_ = true;
@@ -243,6 +307,7 @@ void WheelBiasWindow::hideEvent(QHideEvent* event) {
 
 void WheelBiasWindow::Refresh() {
     refreshTimer_.stop();
+    ShowEvidence();
     const std::vector<std::int8_t>& history = model_.Spins();
     const SpinWindow window = kSpinWindows[static_cast<std::size_t>(std::max(0, windowBox_->currentIndex()))];
     const SpanHalf half = kSpanHalves[static_cast<std::size_t>(std::max(0, halfBox_->currentIndex()))];
@@ -252,7 +317,7 @@ void WheelBiasWindow::Refresh() {
                              static_cast<std::int64_t>(spins.size()));
     figures_->SetReport(report_);
     chart_->SetReport(report_);
-    if (!simulation_->IsFor(report_.spins, report_.arcs)) {
+    if (!simulation_->IsFor(report_)) {
         // What runs is for arcs no longer shown.
         simulation_->Cancel();
         simulationTimer_.start(kSimulationSettleMs);
@@ -264,14 +329,17 @@ void WheelBiasWindow::Refresh() {
 }
 
 void WheelBiasWindow::StartSimulation() {
-    simulation_->Start(report_.spins, report_.arcs);
+    simulation_->Start(report_);
 }
 
 void WheelBiasWindow::ShowSummary() {
-    const std::optional<ArcSearchPValues> arcs = simulation_->ResultFor(report_.spins, report_.arcs);
-    QString html =
-        QStringLiteral("<p><b>%1</b></p>")
-            .arg(FromStd(VerdictText(report_, arcs ? arcs->overall : std::nullopt)).toHtmlEscaped());
+    const VerdictFindings* findings = simulation_->FindingsFor(report_);
+    const SpanHalf half = kSpanHalves[static_cast<std::size_t>(std::max(0, halfBox_->currentIndex()))];
+    const VerdictWords verdict = DescribeVerdict(report_, findings, half);
+    QString html = QStringLiteral("<p><b>%1</b></p>").arg(FromStd(verdict.headline).toHtmlEscaped());
+    for (const std::string& note : verdict.notes) {
+        html += Paragraph(note);
+    }
     if (report_.spins > 0) {
         html += Heading("The numbers");
         html += Paragraph(NumbersTestText(report_));
@@ -279,26 +347,30 @@ void WheelBiasWindow::ShowSummary() {
         html += Heading("Arcs of neighbouring pockets");
         html += "<p>The hottest stretch of the wheel of each length:</p><ul>";
         for (std::size_t i = 0; i < report_.arcs.size(); ++i) {
-            const std::optional<double> p =
-                arcs && i < arcs->byLength.size() ? std::optional(arcs->byLength[i]) : std::nullopt;
-            html += ListItem(ArcText(report_.arcs[i], p, kArcSearchHistories));
+            const std::optional<double> p = findings != nullptr && i < findings->arcPValues.size()
+                                                ? std::optional(findings->arcPValues[i])
+                                                : std::nullopt;
+            html += ListItem(ArcText(report_, i, p, kFairHistories));
         }
         html += "</ul>";
-        html += Heading("The table's classifications, each test on its own");
+        html += Heading("The table's classifications");
+        html += Paragraph(ClassificationsNote());
         html += "<ul>";
-        for (const CategoryTest& test : report_.categories) {
-            html += ListItem(CategoryTestText(test));
+        for (std::size_t i = 0; i < report_.categories.size(); ++i) {
+            html += ListItem(CategoryTestText(report_, i));
         }
         html += "</ul>";
     }
     html += Heading("What these spins can show");
-    for (const std::string& text : PowerTexts(report_)) {
+    for (const std::string& text : PowerTexts(report_, findings, evidence_.spins)) {
         html += Paragraph(text);
     }
     html += "<p><i>What each figure means, and what it does not: the Help tab, \"Wheel bias\".</i></p>";
 
-    // New spins must not throw the reader back to the top.
-    const int scrolled = summary_->verticalScrollBar()->value();
+    // New spins must not throw the reader back to the top; a new choice of spins
+    // brings its verdict into sight.
+    const int scrolled = scrollToVerdict_ ? 0 : summary_->verticalScrollBar()->value();
+    scrollToVerdict_ = false;
     summary_->setHtml(html);
     summary_->verticalScrollBar()->setValue(scrolled);
 }
@@ -321,9 +393,7 @@ bool WheelBiasWindow::ExportTo(const QString& path) {
     if (stale_) {
         Refresh();
     }
-    const std::optional<ArcSearchPValues> arcs = simulation_->ResultFor(report_.spins, report_.arcs);
-    const std::string csv = WheelBiasCsv(
-        report_, spanText_, arcs ? std::span<const double>(arcs->byLength) : std::span<const double>());
+    const std::string csv = WheelBiasCsv(report_, spanText_, simulation_->FindingsFor(report_), evidence_);
     QSaveFile file(path);
     const auto size = static_cast<qint64>(csv.size());
     if (!file.open(QIODevice::WriteOnly) || file.write(csv.data(), size) != size || !file.commit()) {

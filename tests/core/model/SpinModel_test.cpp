@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <functional>
 #include <numeric>
 #include <random>
 #include <string>
@@ -205,6 +206,24 @@ TEST_F(SpinModelTest, EditsOutsideTheHistoryChangeNothing) {
     EXPECT_TRUE(model_.InsertResult(3, 0));
     EXPECT_TRUE(model_.RemoveResult(1));
     EXPECT_EQ(model_.Spins(), (std::vector<std::int8_t>{17, 0}));
+}
+
+// A view that follows the history tells new spins from a correction by the rewrites.
+TEST_F(SpinModelTest, OnlyChangesToRecordedSpinsCountAsRewrites) {
+    const std::vector<std::int8_t> two{1, 2};
+    const std::pair<std::function<void()>, std::uint64_t> rows[] = {
+        {[&] { model_.AddResult(5); }, 0},
+        {[&] { model_.AppendResults(two); }, 0},
+        {[&] { model_.InsertResult(model_.SpinCount() + 1, 7); }, 0},
+        {[&] { model_.RemoveResults(2, 0); }, 0},
+        {[&] { model_.InsertResult(1, 7); }, 1},
+        {[&] { model_.RemoveResult(2); }, 2},
+        {[&] { model_.ClearResults(); }, 3},
+    };
+    for (const auto& [edit, rewrites] : rows) {
+        edit();
+        EXPECT_EQ(model_.Rewrites(), rewrites);
+    }
 }
 
 }  // namespace

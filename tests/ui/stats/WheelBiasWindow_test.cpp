@@ -2,9 +2,12 @@
 
 #include "ui/stats/WheelBiasWindow.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineSeries>
 #include <QMessageBox>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -14,11 +17,13 @@
 
 #include <random>
 
-#include "core/stats/ArcSimulation.h"
 #include "core/stats/BiasText.h"
+#include "core/stats/EvidenceText.h"
+#include "core/stats/VerdictSimulation.h"
 #include "core/stats/WheelBiasCsv.h"
 
 #include "ui/QtConvert.h"
+#include "ui/stats/EvidenceChart.h"
 
 #include "support/WindowFixture.h"
 
@@ -50,17 +55,30 @@ protected:
         return widget;
     }
     QString Summary() { return find<QTextBrowser>("txtBiasSummary")->toPlainText(); }
-    bool SimulationShown() {
+    bool Settled(std::int64_t spins) {
         return QTest::qWaitFor(
-            [&] { return !window_.simulationRunning() && !Summary().contains("simulating"); }, 10'000);
+            [&] {
+                return window_.report().spins == spins && !window_.simulationRunning() &&
+                       !Summary().contains("simulat");
+            },
+            20'000);
     }
 };
 
 TEST_F(WheelBiasWindowTest, NoSpinsMeanNothingToTestAndNoPValues) {
     EXPECT_TRUE(Summary().startsWith("Nothing to test yet: there are no spins here."));
     EXPECT_FALSE(Summary().contains("p = "));
+    EXPECT_EQ(find<QLabel>("lblEvidence")->text(), "Evidence against a fair wheel: 1.0 (alarm at 20)");
     const QAbstractItemModel* table = find<QTableView>("grdBiasNumbers")->model();
     EXPECT_EQ(table->index(0, 3).data().toString(), QString("\u2013"));
+}
+
+TEST_F(WheelBiasWindowTest, ExpectedCountsAreWrittenAsCountsAre) {
+    model_.AppendResults(std::vector<std::int8_t>(40'000, 5));
+    window_.HistoryChanged();
+    const QAbstractItemModel* table = find<QTableView>("grdBiasNumbers")->model();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window_.report().spins == 40'000; }, 2'000));
+    EXPECT_EQ(table->index(0, 2).data().toString(), "1,081.1");
 }
 
 TEST_F(WheelBiasWindowTest, StudiesTheChosenWindowAndHalf) {
@@ -71,38 +89,83 @@ TEST_F(WheelBiasWindowTest, StudiesTheChosenWindowAndHalf) {
     EXPECT_EQ(find<QLabel>("lblBiasSpan")->text(), "The newer half of the last 37 spins: 19 spins");
 }
 
-// The arcs' p-values arrive from the background and are those of the seeded
-// simulation, so the same history always shows the same answer.
-TEST_F(WheelBiasWindowTest, SimulatedArcPValuesShowUpAndAreReproducible) {
+// The verdict arrives from the background and is that of the seeded simulation, so
+// the same history always shows the same answer; the export writes what is shown.
+TEST_F(WheelBiasWindowTest, VerdictArrivesReproduciblyAndIsExported) {
     RecordFairSpins(1000);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window_.report().spins == 1000; }, 1000));
-    ASSERT_TRUE(SimulationShown());
+    ASSERT_TRUE(Settled(1000));
     const WheelBiasReport& report = window_.report();
-    const ArcSearchPValues expected = SimulateArcSearch(report.spins, report.arcs);
+    const VerdictFindings expected = FindVerdict(report);
+    EXPECT_TRUE(Summary().startsWith(FromStd(DescribeVerdict(report, &expected, SpanHalf::Both).headline)));
     for (std::size_t i = 0; i < report.arcs.size(); ++i) {
-        EXPECT_TRUE(
-            Summary().contains(FromStd(ArcText(report.arcs[i], expected.byLength[i], kArcSearchHistories))))
+        EXPECT_TRUE(Summary().contains(FromStd(ArcText(report, i, expected.arcPValues[i], kFairHistories))))
             << i;
     }
-}
 
-TEST_F(WheelBiasWindowTest, ExportWritesTheTableAndTestsOrSaysWhyNot) {
-    RecordFairSpins(400);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window_.report().spins == 400; }, 1000));
-    ASSERT_TRUE(SimulationShown());
     QTemporaryDir folder;
     const QString path = folder.filePath("bias.csv");
     ASSERT_TRUE(window_.ExportTo(path));
-    const WheelBiasReport& report = window_.report();
-    const ArcSearchPValues arcs = SimulateArcSearch(report.spins, report.arcs);
-    EXPECT_EQ(testing::ReadFile(path).toStdString(),
-              WheelBiasCsv(report, "The whole history: 400 spins", arcs.byLength));
-
+    EXPECT_EQ(
+        testing::ReadFile(path).toStdString(),
+        WheelBiasCsv(report, "The whole history: 1,000 spins", &expected, ComputeEvidence(model_.Spins())));
     EXPECT_FALSE(window_.ExportTo(folder.filePath("missing/bias.csv")));
     QMessageBox* box = window_.findChild<QMessageBox*>("exportMessage");
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(box->text().contains("missing"));
     box->close();
+}
+
+// New spins go into the evidence one by one; a correction studies the history afresh.
+// Either way the window shows what the whole history gives.
+TEST_F(WheelBiasWindowTest, LiveEvidenceFollowsSpinsAndCorrections) {
+    const auto matches = [&] {
+        const EvidenceReport whole = ComputeEvidence(model_.Spins());
+        return window_.evidence().spins == whole.spins &&
+               window_.evidence().figures.eValue == whole.figures.eValue &&
+               window_.evidence().alarmSpin == whole.alarmSpin;
+    };
+    RecordFairSpins(300);
+    ASSERT_TRUE(QTest::qWaitFor(matches, 2'000));
+    EXPECT_EQ(find<QLabel>("lblEvidence")->text(), FromStd(EvidenceHeadline(window_.evidence())));
+    EXPECT_EQ(find<EvidenceChart>("chtEvidence")->evidenceLine()->count(),
+              static_cast<int>(window_.evidence().path.size()));
+
+    model_.RemoveResult(10);
+    model_.InsertResult(20, 17);
+    window_.HistoryChanged();
+    ASSERT_TRUE(QTest::qWaitFor(matches, 2'000));
+    EXPECT_EQ(window_.evidence().spins, 300);
+}
+
+TEST_F(WheelBiasWindowTest, EscClosesAnOpenListAndOnlyThenTheWindow) {
+    auto* spins = find<QComboBox>("cboBiasWindow");
+    spins->setFocus();
+    spins->showPopup();
+    QWidget* list = QApplication::activePopupWidget();
+    ASSERT_NE(list, nullptr);
+    // Through the window system, as a real key press comes, so that shortcuts see it first.
+    QTest::keyClick(list->windowHandle(), Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activePopupWidget() == nullptr; }, 1'000));
+    EXPECT_TRUE(window_.isVisible());
+    QTest::keyClick(window_.windowHandle(), Qt::Key_Escape);
+    EXPECT_FALSE(window_.isVisible());
+}
+
+// After a new choice of spins the verdict is in sight; new spins keep the reader's place.
+TEST_F(WheelBiasWindowTest, ANewChoiceBringsTheVerdictIntoSight) {
+    window_.resize(700, 500);
+    RecordFairSpins(1000);
+    ASSERT_TRUE(Settled(1000));
+    QScrollBar* scroll = find<QTextBrowser>("txtBiasSummary")->verticalScrollBar();
+    ASSERT_GT(scroll->maximum(), 0);
+    scroll->setValue(scroll->maximum() / 2);
+    const int place = scroll->value();
+    model_.AddResult(5);
+    window_.HistoryChanged();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window_.report().spins == 1001; }, 2'000));
+    EXPECT_EQ(scroll->value(), place);
+    find<QComboBox>("cboBiasWindow")->setCurrentText("Last 370 spins");
+    EXPECT_EQ(scroll->value(), 0);
 }
 
 }  // namespace
