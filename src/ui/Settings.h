@@ -17,6 +17,8 @@ public:
     static constexpr const char* kWindowGeometry = "window/geometry";
     static constexpr const char* kLastFolder = "files/lastFolder";
     static constexpr const char* kRecentFiles = "files/recent";
+    static constexpr const char* kBiasSpins = "wheelBias/spins";
+    static constexpr const char* kBiasPart = "wheelBias/part";
 
     Settings() : QSettings(QSettings::NativeFormat, QSettings::UserScope, "Orvanta", "Orvanta") {}
 };

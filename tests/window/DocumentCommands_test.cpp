@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
@@ -139,11 +140,15 @@ TEST_F(DocumentCommandsTest, OpenRecentListsTheLastEightFilesThatStillExist) {
     EXPECT_TRUE(Spins().empty());
 }
 
-// What one run chose, the next finds: theme, size, folder and recent files.
+// What one run chose, the next finds: theme, size, folder, recent files and the Wheel
+// Bias window's choices.
 TEST_F(DocumentCommandsTest, SettingsOutliveTheWindow) {
     ShowActive();
     QTest::mouseClick(find("lblTableName_0"), Qt::LeftButton);  // theme 2 -> 3
     window_.resize(1000, 700);
+    Trigger("mnu_WheelBias");
+    find<QComboBox>("cboBiasWindow")->setCurrentIndex(2);
+    find<QComboBox>("cboBiasHalf")->setCurrentIndex(1);
     {
         const DialogScript script({DialogScript::Choose(Path("kept.dat"))});
         Trigger("mnu_SaveAs");
@@ -158,6 +163,9 @@ TEST_F(DocumentCommandsTest, SettingsOutliveTheWindow) {
     EXPECT_EQ(next.size(), QSize(1000, 700));
     EXPECT_EQ(next.documents().recentFiles(), QStringList({QFileInfo(Path("kept.dat")).absoluteFilePath()}));
     EXPECT_EQ(ResultsFileDialog::StartFolder(), QDir(folder_.path()).absolutePath());
+    next.findChild<QAction*>("mnu_WheelBias")->trigger();
+    EXPECT_EQ(next.findChild<QComboBox*>("cboBiasWindow")->currentIndex(), 2);
+    EXPECT_EQ(next.findChild<QComboBox*>("cboBiasHalf")->currentIndex(), 1);
 }
 
 }  // namespace

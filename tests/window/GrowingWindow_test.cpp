@@ -66,7 +66,8 @@ TEST_P(GrowingWindowTest, EveryNumberClickedWhereItIsPaintedRecordsIt) {
             const QPoint at = table->mapTo(&window_, (point * scale).toPoint());
             const int before = window_.model().SpinCount();
             QTest::mouseClick(window_.windowHandle(), Qt::LeftButton, {}, at);
-            ASSERT_EQ(window_.model().SpinCount(), before + 1) << n << " at " << point.x() << "," << point.y();
+            ASSERT_EQ(window_.model().SpinCount(), before + 1)
+                << n << " at " << point.x() << "," << point.y();
             EXPECT_EQ(int(window_.model().Spins().back()), n);
         }
     }

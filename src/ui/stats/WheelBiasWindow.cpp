@@ -23,6 +23,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 #include "core/stats/BiasText.h"
 #include "core/stats/EvidenceText.h"
@@ -30,6 +31,7 @@
 #include "core/stats/WheelClassifications.h"
 
 #include "ui/QtConvert.h"
+#include "ui/Settings.h"
 #include "ui/WarningBox.h"
 #include "ui/stats/BiasChart.h"
 #include "ui/stats/EvidenceChart.h"
@@ -103,7 +105,13 @@ void WheelBiasWindow::CreateControls() {
         halfBox_->addItem(FromStd(HalfChoiceText(half)));
     }
     halfBox_->setToolTip("Compare the halves: a lasting bias shows in both, a passing run in one.");
-    for (QComboBox* box : {windowBox_, halfBox_}) {
+    // The choices of the last run come back; each new choice is kept for the next.
+    for (auto [box, key] :
+         {std::pair(windowBox_, Settings::kBiasSpins), std::pair(halfBox_, Settings::kBiasPart)}) {
+        const int kept = Settings().value(key, 0).toInt();
+        box->setCurrentIndex(kept >= 0 && kept < box->count() ? kept : 0);
+        connect(box, &QComboBox::currentIndexChanged, this,
+                [key](int index) { Settings().setValue(key, index); });
         connect(box, &QComboBox::currentIndexChanged, this, &WheelBiasWindow::ChoiceChanged);
     }
     auto* windowLabel = new QLabel("&Spins:", this);
