@@ -19,7 +19,7 @@ QString Sentence(const QString& phrase) {
     return phrase.isEmpty() ? phrase : phrase.front().toUpper() + phrase.mid(1);
 }
 
-QString Description(const Leftover& leftover) {
+QString Description(const Leftover& leftover, bool restorable) {
     const JournalContents& contents = leftover.contents;
     const QString spins = SpinCountText(static_cast<long long>(contents.spins.size()));
     const QString written = QLocale().toString(leftover.modified, QLocale::ShortFormat);
@@ -37,9 +37,9 @@ QString Description(const Leftover& leftover) {
                      : QStringLiteral("; the records after it were read."));
     }
     if (const QString aside = SetAsideName(leftover); !aside.isEmpty()) {
-        text += QStringLiteral(
-                    " As it cannot be read whole, it is not deleted: Restore or Discard keeps it as %1.")
-                    .arg(QFileInfo(aside).fileName());
+        text += QStringLiteral(" As it cannot be read whole, it is not deleted: %1 keeps it as %2.")
+                    .arg(restorable ? QStringLiteral("Restore or Discard") : QStringLiteral("Discard"),
+                         QFileInfo(aside).fileName());
     }
     return text;
 }
@@ -92,12 +92,12 @@ QString OfferRecovery(QWidget* parent, RecoveryJournal& journal,
         QPushButton* restoreButton = nullptr;
         if (restored) {
             box.setInformativeText(
-                Description(leftover) +
+                Description(leftover, false) +
                 " The history now holds the spins just restored, which restoring this "
                 "journal too would replace: keep it for a later start, when they are saved, "
                 "or discard it.");
         } else {
-            box.setInformativeText(Description(leftover) + " Restore that history?");
+            box.setInformativeText(Description(leftover, true) + " Restore that history?");
             restoreButton = box.addButton("&Restore", QMessageBox::AcceptRole);
         }
         QPushButton* discardButton = box.addButton("&Discard", QMessageBox::DestructiveRole);
