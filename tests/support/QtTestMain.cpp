@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <QApplication>
+#include <QLocale>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -19,6 +20,8 @@ int main(int argc, char* argv[]) {
     const QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
+    // Counts read "14,000" whatever the machine's locale.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -106,10 +106,10 @@ protected:
     }
 
     // The failure messages shown, closing their boxes; "" when there is none.
-    std::string TakeMessage() {
+    std::string TakeMessage(const char* name = "fileMessage") {
         QApplication::processEvents();
         std::string text;
-        for (auto* box : window_.findChildren<QMessageBox*>("fileMessage")) {
+        for (auto* box : window_.findChildren<QMessageBox*>(name)) {
             text += box->text().toStdString();
             box->close();
         }

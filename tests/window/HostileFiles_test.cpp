@@ -205,7 +205,7 @@ TEST_F(HostileFileTest, AFileCutShortWhileItIsReadKeepsOnlyWholeRecords) {
     EXPECT_FALSE(window_.LoadResultsFileFrom(path));
     const std::string message = TakeMessage();
     EXPECT_NE(message.find("shrinking.dat\" became shorter while it was read"), std::string::npos) << message;
-    EXPECT_NE(message.find("The 60000 spins read before that are kept"), std::string::npos) << message;
+    EXPECT_NE(message.find("The 60,000 spins read before that are kept"), std::string::npos) << message;
     EXPECT_EQ(window_.model().SpinCount(), kKept);
     EXPECT_EQ(window_.model().Tallies().N12Count[3], kKept);
     ExpectViewsAgreeWithTheHistory();

@@ -77,6 +77,9 @@ TEST_F(KeyboardEntryTest, BackspaceEscapeAndNumbersBeyondTheWheel) {
     EXPECT_EQ(Prompt(), "");
     Type("cmdPastResultsCalc", "\r");
     EXPECT_EQ(Spins(), (std::vector{6, 9}));
+    // No wheel number has a leading zero.
+    Type("cmdPastResultsCalc", "07");
+    EXPECT_EQ(Status(), "07 is not a wheel number: type 0 to 36.");
 }
 
 TEST_F(KeyboardEntryTest, BoxesThatTakeTextAndOtherPagesKeepTheirKeys) {

@@ -3,6 +3,7 @@
 // A save that is killed half-way, that runs out of space or that meets a file-size
 // limit never costs the file that was there before; a save keeps the file's owner
 // and permissions.
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -14,15 +15,17 @@
 #include <QThread>
 
 #include <gtest/gtest.h>
-#include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <numeric>
 #include <vector>
 
 #include "ui/MainWindow.h"
+#include "ui/stats/WheelBiasWindow.h"
 
+#include "support/SmallDisk.h"
 #include "support/WindowFixture.h"
 
 namespace orvanta {
@@ -110,6 +113,14 @@ TEST(FullDevice, ASaveToADeviceThatTakesEverythingSucceedsAndKeepsTheDevice) {
 // The spins of a long session, and the file a save must not harm.
 const QByteArray kKept = "7 \r\n17\r\n0 \r\n36\r\n";
 
+// A file holding kKept.
+QString Kept(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(kKept);
+    return path;
+}
+
 std::vector<int> Session(int spins) {
     std::vector<int> session(static_cast<std::size_t>(spins));
     std::iota(session.begin(), session.end(), 0);
@@ -118,43 +129,6 @@ std::vector<int> Session(int spins) {
     }
     return session;
 }
-
-// A real file system of 1 MB of its own, mounted for the test (it takes root).
-class SmallDisk {
-public:
-    SmallDisk() {
-        mounted_ =
-            geteuid() == 0 && ::mount("tmpfs", Path().toLocal8Bit().constData(), "tmpfs", 0, "size=1m") == 0;
-    }
-    ~SmallDisk() {
-        if (mounted_) {
-            ::umount2(Path().toLocal8Bit().constData(), MNT_DETACH);
-        }
-    }
-    bool mounted() const { return mounted_; }
-    QString Path(const QString& name = {}) const {
-        return name.isEmpty() ? folder_.path() : folder_.filePath(name);
-    }
-
-    // Fills the disk to the brim but for free bytes.
-    void FillLeaving(qint64 free) const {
-        QFile spacer(Path("spacer"));
-        ASSERT_TRUE(spacer.open(QIODevice::WriteOnly));
-        ASSERT_EQ(spacer.write(QByteArray(free, 's')), free);
-        spacer.close();
-        QFile filler(Path("filler"));
-        ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-        const QByteArray page(4096, 'f');
-        while (filler.write(page) == page.size()) {
-        }
-        filler.close();
-        ASSERT_TRUE(QFile::remove(Path("spacer")));
-    }
-
-private:
-    QTemporaryDir folder_;
-    bool mounted_ = false;
-};
 
 struct FullDiskRow {
     int spins;
@@ -168,16 +142,11 @@ void PrintTo(const FullDiskRow& row, std::ostream* out) {
 class FullDisk : public testing::WindowTest, public ::testing::WithParamInterface<FullDiskRow> {};
 
 TEST_P(FullDisk, ASaveThatDoesNotFitKeepsTheOldFileAndSaysSo) {
-    const SmallDisk disk;
+    const testing::SmallDisk disk;
     if (!disk.mounted()) {
         GTEST_SKIP() << "mounting a small file system takes root";
     }
-    const QString keep = disk.Path("keep.dat");
-    {
-        QFile file(keep);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(kKept);
-    }
+    const QString keep = Kept(disk.Path("keep.dat"));
     disk.FillLeaving(GetParam().free);
     const std::vector<int> session = Session(GetParam().spins);
     window_.RecordSpins(session);
@@ -201,16 +170,58 @@ INSTANTIATE_TEST_SUITE_P(Histories, FullDisk,
                                            FullDiskRow{4097, 8192}, FullDiskRow{100'000, 393'216}),
                          [](const auto& info) { return std::to_string(info.param.spins); });
 
+// The wheel-bias export writes as a save does: a full disk keeps the old file, and
+// a name that is no file is refused and kept.
+class ExportTest : public testing::WindowWithFilesTest {
+protected:
+    bool Export(const QString& path) {
+        find<QAction>("mnu_WheelBias")->trigger();
+        return find<WheelBiasWindow>("frmWheelBias")->ExportTo(path);
+    }
+};
+
+TEST_F(ExportTest, AnExportThatDoesNotFitKeepsTheOldFileAndSaysSo) {
+    const testing::SmallDisk disk;
+    if (!disk.mounted()) {
+        GTEST_SKIP() << "mounting a small file system takes root";
+    }
+    const QString keep = Kept(disk.Path("bias.csv"));
+    disk.FillLeaving(0);
+    Spin({1, 2, 3});
+    EXPECT_FALSE(Export(keep));
+    const std::string message = TakeMessage("exportMessage");
+    EXPECT_NE(message.find("No space left on device"), std::string::npos) << message;
+    EXPECT_EQ(ReadFile(keep), kKept);
+    EXPECT_EQ(QDir(disk.Path()).entryList(QDir::Files | QDir::Hidden), QStringList({"bias.csv", "filler"}));
+}
+
+TEST_F(ExportTest, APipeOrADeviceIsRefusedAndKept) {
+    const QByteArray pipe = QFile::encodeName(Path("pipe.csv"));
+    const QByteArray device = QFile::encodeName(Path("device.csv"));
+    ASSERT_EQ(::mkfifo(pipe.constData(), 0600), 0);
+    // The node of /dev/null; only root may make one.
+    const bool madeDevice = ::mknod(device.constData(), S_IFCHR | 0600, makedev(1, 3)) == 0;
+    for (const auto& [name, what] : {std::pair(pipe, "is a named pipe"), std::pair(device, "is a device")}) {
+        if (name == device && !madeDevice) {
+            continue;
+        }
+        struct stat before {};
+        ASSERT_EQ(::stat(name.constData(), &before), 0);
+        EXPECT_FALSE(Export(QFile::decodeName(name)));
+        const std::string message = TakeMessage("exportMessage");
+        EXPECT_NE(message.find(what), std::string::npos) << message;
+        struct stat after {};
+        ASSERT_EQ(::stat(name.constData(), &after), 0);
+        EXPECT_EQ(after.st_mode, before.st_mode) << what;
+        EXPECT_EQ(after.st_ino, before.st_ino) << what;
+    }
+}
+
 // RLIMIT_FSIZE binds the whole process, so the save runs in a child of its own.
 TEST(FileSizeLimit, ASaveOverTheLimitKeepsTheOldFile) {
     for (const auto& [spins, limit] : {std::pair(4096, 8192), std::pair(100'000, 393'216)}) {
         QTemporaryDir folder;
-        const QString keep = folder.filePath("keep.dat");
-        {
-            QFile file(keep);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(kKept);
-        }
+        const QString keep = Kept(folder.filePath("keep.dat"));
         QProcess helper;
         helper.start(ORVANTA_SAVE_INTERRUPT_HELPER, {keep, QString::number(spins), QString::number(limit)});
         ASSERT_TRUE(helper.waitForFinished(60'000));

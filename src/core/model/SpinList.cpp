@@ -12,17 +12,29 @@ namespace {
 constexpr std::string_view kSeparators = " ,;\t\r\n";
 constexpr std::size_t kShownLength = 20;
 
-// A wheel number as the results grid writes it: one or two digits, no sign, no point.
-bool ReadWheelNumber(std::string_view entry, int& n) {
-    if (entry.empty() || entry.size() > 2 ||
-        !std::all_of(entry.begin(), entry.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-        return false;
+// The first count characters of UTF-8 text: a character's continuation bytes
+// (10xxxxxx) stay with it.
+std::string_view FirstCharacters(std::string_view text, std::size_t count) {
+    std::size_t end = 0;
+    for (std::size_t characters = 0; end < text.size(); ++end) {
+        if ((static_cast<unsigned char>(text[end]) & 0xC0) != 0x80 && characters++ == count) {
+            break;
+        }
     }
-    n = entry.size() == 1 ? entry[0] - '0' : (entry[0] - '0') * 10 + (entry[1] - '0');
-    return IsWheelNumber(n);
+    return text.substr(0, end);
 }
 
 }  // namespace
+
+std::optional<int> ReadWheelNumber(std::string_view text) {
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    if (text.empty() || text.size() > 2 || !std::all_of(text.begin(), text.end(), digit) ||
+        (text.size() == 2 && text[0] == '0')) {
+        return std::nullopt;
+    }
+    const int n = text.size() == 1 ? text[0] - '0' : (text[0] - '0') * 10 + (text[1] - '0');
+    return IsWheelNumber(n) ? std::optional<int>(n) : std::nullopt;
+}
 
 SpinList ParseSpinList(std::string_view text) {
     SpinList list;
@@ -36,14 +48,14 @@ SpinList ParseSpinList(std::string_view text) {
         const std::size_t end = std::min(text.find_first_of(kSeparators, at), text.size());
         const std::string_view entry = text.substr(at, end - at);
         ++position;
-        int n = 0;
-        if (!ReadWheelNumber(entry, n)) {
+        const std::optional<int> n = ReadWheelNumber(entry);
+        if (!n) {
             list.spins.clear();
-            list.badEntry = std::string(entry.substr(0, kShownLength));
+            list.badEntry = std::string(FirstCharacters(entry, kShownLength));
             list.badPosition = position;
             return list;
         }
-        list.spins.push_back(n);
+        list.spins.push_back(*n);
         at = end;
     }
     return list;

@@ -4,6 +4,7 @@
 
 #include <boost/crc.hpp>
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <optional>
@@ -14,9 +15,13 @@ namespace orvanta {
 
 namespace {
 
-constexpr std::string_view kMagic = "ORVANTA-JOURNAL 1 ";
+constexpr std::string_view kMagic = "ORVANTA-JOURNAL ";
 constexpr std::string_view kCheckMark = " ~";
 constexpr std::size_t kCheckDigits = 8;
+// The first line names a run in a few dozen bytes; a file name is at most PATH_MAX
+// bytes, each escaped to at most three.
+constexpr std::size_t kLongestHeader = 1024;
+constexpr std::size_t kLongestFileRecord = 3 * 4096 + 64;
 
 std::uint32_t Crc(std::string_view text) {
     boost::crc_32_type crc;
@@ -179,6 +184,28 @@ bool Apply(std::string_view record, JournalContents& journal) {
     }
 }
 
+struct Header {
+    int version = 0;
+    std::string_view run;
+};
+
+// "ORVANTA-JOURNAL <version> <run>"
+std::optional<Header> ReadHeader(std::string_view record) {
+    if (!record.starts_with(kMagic)) {
+        return std::nullopt;
+    }
+    record.remove_prefix(kMagic.size());
+    Header header;
+    const auto [end, error] = std::from_chars(record.data(), record.data() + record.size(), header.version);
+    const std::size_t digits = static_cast<std::size_t>(end - record.data());
+    if (error != std::errc() || header.version < 1 || digits >= record.size() || record[digits] != ' ' ||
+        digits + 1 == record.size()) {
+        return std::nullopt;
+    }
+    header.run = record.substr(digits + 1);
+    return header;
+}
+
 // The record of one line without its check, or nothing when the check fails.
 std::optional<std::string_view> Checked(std::string_view line) {
     const std::size_t mark = line.rfind(kCheckMark);
@@ -201,7 +228,9 @@ std::optional<std::string_view> Checked(std::string_view line) {
 }  // namespace
 
 std::string JournalHeader(std::string_view run) {
-    return Sealed(std::string(kMagic).append(run));
+    std::string record(kMagic);
+    AppendNumber(record, kJournalVersion);
+    return Sealed(record.append(" ").append(run));
 }
 
 std::string JournalInsert(int position, std::span<const std::int8_t> spins) {
@@ -235,34 +264,102 @@ std::string JournalClean() {
     return Sealed("K");
 }
 
-JournalContents ReadJournal(std::string_view bytes) {
-    JournalContents journal;
-    std::int64_t lineNumber = 0;
-    std::size_t pos = 0;
-    while (pos < bytes.size()) {
-        ++lineNumber;
-        const std::size_t end = bytes.find('\n', pos);
-        const std::optional<std::string_view> record =
-            end == std::string_view::npos ? std::nullopt : Checked(bytes.substr(pos, end - pos));
-        const bool usable =
-            record && (lineNumber == 1 ? record->starts_with(kMagic) && record->size() > kMagic.size()
-                                       : Apply(*record, journal));
-        if (!usable) {
-            journal.damagedLine = lineNumber;
-            journal.unsaved = journal.unsaved || lineNumber > 1;
-            if (lineNumber == 1) {
-                journal.run.clear();
-            }
-            return journal;
+std::string JournalLine(std::string_view record) {
+    return Sealed(std::string(record));
+}
+
+bool JournalReader::Feed(std::string_view bytes) {
+    while (!stopped_ && !bytes.empty()) {
+        const std::size_t end = bytes.find('\n');
+        const std::string_view piece = bytes.substr(0, end);
+        if (!Plausible(piece)) {
+            Stop(false);
+            break;
         }
-        if (lineNumber == 1) {
-            journal.run = std::string(record->substr(kMagic.size()));
-            // A run that wrote nothing yet has nothing saved either.
-            journal.unsaved = true;
+        if (end == std::string_view::npos) {
+            partial_.append(piece);
+            break;
         }
-        pos = end + 1;
+        if (partial_.empty()) {
+            TakeLine(piece);  // the usual case: a whole line within the piece, read in place
+        } else {
+            partial_.append(piece);
+            TakeLine(partial_);
+            partial_.clear();
+        }
+        bytes.remove_prefix(end + 1);
     }
-    return journal;
+    return !stopped_;
+}
+
+JournalContents JournalReader::Finish() {
+    if (!stopped_ && !partial_.empty()) {
+        Stop(true);
+    }
+    partial_.clear();
+    return std::move(journal_);
+}
+
+// Whether the line read so far, with more added, can still become a sound line. Only
+// the bytes a record may hold are taken, and only as many as the longest record of its
+// kind, so that garbage, or a file of zeros, is given up at once.
+bool JournalReader::Plausible(std::string_view more) const {
+    if (more.empty()) {
+        return true;
+    }
+    const std::size_t length = partial_.size() + more.size();
+    if (lineNumber_ == 1) {
+        return length <= kLongestHeader;
+    }
+    const char kind = partial_.empty() ? more[0] : partial_[0];
+    if (kind == 'I' || kind == 'C' || kind == 'D') {
+        if (partial_.empty()) {
+            more.remove_prefix(1);
+        }
+        return std::all_of(more.begin(), more.end(), [](char c) {
+            return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || c == ' ' || c == '~';
+        });
+    }
+    // A kind this version does not know (from a newer one) is read as far as its
+    // check, and reading stops at it.
+    return length <= (kind == 'F' ? kLongestFileRecord : kLongestHeader);
+}
+
+void JournalReader::Stop(bool cutOff) {
+    journal_.damagedLine = lineNumber_;
+    journal_.cutOff = cutOff;
+    journal_.firstLineDamaged = journal_.firstLineDamaged || (lineNumber_ == 1 && !cutOff);
+    // A damaged journal counts as unsaved: what it lost may not have been.
+    journal_.unsaved = journal_.unsaved || lineNumber_ > 1;
+    stopped_ = true;
+}
+
+void JournalReader::TakeLine(std::string_view line) {
+    const std::optional<std::string_view> record = Checked(line);
+    if (lineNumber_ == 1) {
+        const std::optional<Header> header = record ? ReadHeader(*record) : std::nullopt;
+        if (header) {
+            journal_.version = header->version;
+            journal_.run = std::string(header->run);
+        } else {
+            journal_.firstLineDamaged = true;
+        }
+        // A run that wrote nothing yet has nothing saved either.
+        journal_.unsaved = true;
+        ++lineNumber_;
+        return;
+    }
+    if (!record || !Apply(*record, journal_)) {
+        Stop(false);
+        return;
+    }
+    ++lineNumber_;
+}
+
+JournalContents ReadJournal(std::string_view bytes) {
+    JournalReader reader;
+    reader.Feed(bytes);
+    return reader.Finish();
 }
 
 }  // namespace orvanta

@@ -11,7 +11,7 @@
 #include <QTextEdit>
 #include <QWidget>
 
-#include "core/model/NumberTable.h"
+#include "core/model/SpinList.h"
 
 namespace orvanta {
 namespace {
@@ -75,7 +75,7 @@ bool KeyboardEntry::eventFilter(QObject* watched, QEvent* event) {
 bool KeyboardEntry::TakeKey(int key, const QString& text) {
     if (text.size() == 1 && text[0].isDigit() && text[0].unicode() < 128) {
         const QString longer = typed_ + text;
-        if (longer.size() > 2 || !IsWheelNumber(longer.toInt())) {
+        if (!ReadWheelNumber(longer.toStdString())) {
             // Every digit goes, not the last alone: a 3 left standing from "37" would be
             // recorded by the next Enter, which the user meant for 37.
             Clear();

@@ -6,19 +6,13 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
 #include <string>
 
 #include "core/files/ResultsFile.h"
 
 #include "ui/QtConvert.h"
+#include "ui/files/CheckedFileWriter.h"
 #include "ui/files/NonBlockingOpen.h"
 #include "ui/files/SpinCount.h"
 
@@ -141,81 +135,27 @@ TransferOutcome LoadResultsFile(const QString& path, const LoadTarget& target) {
 
 namespace {
 
-// Writes the records through the open file and returns the bytes that reached it.
-// The file is unbuffered, so the count is what the file system took, not what a
-// buffer promised.
-qint64 WriteRecords(QFileDevice& file, const SpinModel& history, const std::function<bool()>& cancelled,
-                    bool& wasCancelled) {
+// Writes the records through the writer; false when a write failed or the save was
+// cancelled.
+bool WriteRecords(CheckedFileWriter& file, const SpinModel& history, const std::function<bool()>& cancelled,
+                  bool& wasCancelled) {
     const int count = history.SpinCount();
     FramePacer pacer;
     std::string chunk;
-    qint64 written = 0;
     for (int first = 1; first <= count; first += kRecordsPerChunk) {
         const int last = std::min(count, first + kRecordsPerChunk - 1);
         chunk.clear();
         AppendResultsRecords(history, first, last, chunk);
-        const qint64 took = file.write(chunk.data(), static_cast<qint64>(chunk.size()));
-        if (took > 0) {
-            written += took;
-        }
-        if (took != static_cast<qint64>(chunk.size())) {
-            return written;
+        if (!file.Write(chunk)) {
+            return false;
         }
         pacer.Tick();
         if (cancelled()) {
             wasCancelled = true;
-            return written;
+            return false;
         }
     }
-    return written;
-}
-
-QString SystemError() {
-    return QString::fromLocal8Bit(std::strerror(errno));
-}
-
-// The new file takes the old one's place, so it takes its owner and permissions too:
-// a read-only file stays read-only, and a file saved by root for another user stays
-// that user's. Only root may give a file away; anyone else keeps at least the group.
-// Returns what went wrong; empty when nothing did.
-QString TakeOwnerAndPermissions(int fd, const QString& path) {
-    struct stat old {};
-    if (::stat(QFile::encodeName(path).constData(), &old) != 0) {
-        return {};  // a new file: nothing to keep
-    }
-    if (::fchown(fd, old.st_uid, old.st_gid) != 0 && errno == EPERM) {
-        (void)::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
-    }
-    // After the owner: a change of owner clears the set-id bits.
-    return ::fchmod(fd, old.st_mode & 07777) == 0 ? QString() : SystemError();
-}
-
-// A device (/dev/null, a full disk's test device /dev/full) cannot be replaced by
-// a temporary file: renaming one over it would put a plain file in the device's
-// place. Such a target is written directly, and every failed write or flush is
-// reported; a pipe or socket is refused before it is opened.
-TransferOutcome SaveToDevice(const QString& path, const SpinModel& history,
-                             const std::function<bool()>& cancelled) {
-    QFile file;
-    if (const QString refusal = OpenDeviceForWriting(file, path); !refusal.isEmpty()) {
-        return Failure(refusal + QStringLiteral(" Nothing was saved."));
-    }
-    bool wasCancelled = false;
-    const qint64 meant = static_cast<qint64>(history.SpinCount()) * kResultsRecordBytes;
-    if (WriteRecords(file, history, cancelled, wasCancelled) != meant && !wasCancelled) {
-        return Failure(QStringLiteral("Writing \"%1\" failed: %2.").arg(Shown(path), file.errorString()));
-    }
-    file.close();
-    if (file.error() != QFileDevice::NoError) {
-        return Failure(QStringLiteral("Writing \"%1\" failed: %2.").arg(Shown(path), file.errorString()));
-    }
-    QCoreApplication::processEvents();
-    if (wasCancelled) {
-        return Failure({});
-    }
-    TransferOutcome outcome;
-    outcome.spins = history.SpinCount();
-    return outcome;
+    return true;
 }
 
 }  // namespace
@@ -225,46 +165,21 @@ TransferOutcome SaveResultsFile(const QString& path, const SpinModel& model,
     // The save yields to the window, where a correction may move spins: the file gets
     // the history as it was when the save began, never a mix of two.
     const SpinModel history = model;
-    const QFileInfo target(path);
-    if (target.exists() && !target.isFile() && !target.isDir()) {
-        return SaveToDevice(path, history, cancelled);
+    CheckedFileWriter file(path);
+    if (const QString refusal = file.Open(); !refusal.isEmpty()) {
+        return Failure(refusal + QStringLiteral(" Nothing was saved."));
     }
-
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return Failure(QStringLiteral("Could not open \"%1\" for writing: %2. Nothing was saved.")
-                           .arg(Shown(path), file.errorString()));
-    }
-
-    // Commit only what is known to be whole: every byte written, flushed and on the
-    // disk (a file system that allocates late reports a full disk only at the sync).
-    const qint64 meant = static_cast<qint64>(history.SpinCount()) * kResultsRecordBytes;
     bool wasCancelled = false;
-    const qint64 written = WriteRecords(file, history, cancelled, wasCancelled);
-    QString problem;
-    if (wasCancelled) {
-        file.cancelWriting();
+    if (!WriteRecords(file, history, cancelled, wasCancelled) && wasCancelled) {
+        file.Cancel();
         return Failure({});
     }
-    if (written != meant) {
-        problem = file.errorString();
-    } else if (!file.flush()) {
-        problem = file.errorString();
-    } else if (::fsync(file.handle()) != 0) {
-        problem = SystemError();
-    } else if (file.size() != meant) {
-        problem = QStringLiteral("%1 of %2 bytes reached the disk").arg(file.size()).arg(meant);
-    } else {
-        problem = TakeOwnerAndPermissions(file.handle(), target.absoluteFilePath());
-    }
-    if (!problem.isEmpty()) {
-        file.cancelWriting();
-        return Failure(QStringLiteral("Saving \"%1\" failed: %2. The file was left as it was.")
-                           .arg(Shown(path), problem));
-    }
-    if (!file.commit()) {
-        return Failure(QStringLiteral("Saving \"%1\" failed: %2. The file was left as it was.")
-                           .arg(Shown(path), file.errorString()));
+    // A device is written directly: there is no old file that stays.
+    const bool device = file.writesDevice();
+    if (const QString problem = file.Commit(); !problem.isEmpty()) {
+        return Failure(device ? QStringLiteral("Writing \"%1\" failed: %2.").arg(Shown(path), problem)
+                              : QStringLiteral("Saving \"%1\" failed: %2. The file was left as it was.")
+                                    .arg(Shown(path), problem));
     }
     QCoreApplication::processEvents();
     TransferOutcome outcome;

@@ -3,11 +3,8 @@
 #include "ui/files/SaveQuestion.h"
 
 #include <QFileInfo>
+#include <QLocale>
 #include <QMessageBox>
-
-#include "core/stats/FigureText.h"
-
-#include "ui/QtConvert.h"
 
 namespace orvanta {
 
@@ -15,7 +12,7 @@ QString SaveQuestionText(const QString& file, int unsavedSpins, NextStep next) {
     const QString what =
         unsavedSpins < 0    ? QStringLiteral("the changes to %1").arg(QFileInfo(file).fileName())
         : unsavedSpins == 1 ? QStringLiteral("the unsaved spin")
-                            : QStringLiteral("the %1 unsaved spins").arg(FromStd(FormatCount(unsavedSpins)));
+                            : QStringLiteral("the %1 unsaved spins").arg(QLocale().toString(unsavedSpins));
     const char* before = next == NextStep::Exiting          ? "exiting"
                          : next == NextStep::OpeningAnother ? "opening another file"
                                                             : "starting a new history";

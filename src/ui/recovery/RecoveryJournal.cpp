@@ -3,10 +3,21 @@
 #include "ui/recovery/RecoveryJournal.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QUuid>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
+#include "ui/files/CheckedFileWriter.h"
+#include "ui/recovery/JournalLock.h"
 
 namespace orvanta {
 
@@ -23,16 +34,27 @@ const std::string& ThisRun() {
     return run;
 }
 
-std::shared_ptr<QLockFile> LockFor(const QString& journal) {
-    auto lock = std::make_shared<QLockFile>(journal + ".lock");
-    // A lock counts as stale only when its process is gone, never by its age: a
-    // program may run for days.
-    lock->setStaleLockTime(0);
-    return lock;
-}
-
 QString Shown(const QString& path) {
     return QDir::toNativeSeparators(path);
+}
+
+QString SystemError(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// Writes every byte or returns why not.
+QString WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t took = ::write(fd, bytes.data(), bytes.size());
+        if (took < 0 && errno == EINTR) {
+            continue;
+        }
+        if (took <= 0) {
+            return took < 0 ? SystemError(errno) : QStringLiteral("the disk took no more bytes");
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(took));
+    }
+    return {};
 }
 
 }  // namespace
@@ -51,64 +73,53 @@ RecoveryJournal::RecoveryJournal(const QString& folder, QObject* parent) : QObje
         TurnOff(QStringLiteral("the folder %1 cannot be created").arg(Shown(folder)));
         return;
     }
-    FindLeftovers(folder);
+    LeftoverSearch search = FindLeftovers(folder, ThisRun());
+    leftovers_ = std::move(search.leftovers);
+    notes_ = std::move(search.notes);
     Claim(folder);
 }
 
 RecoveryJournal::~RecoveryJournal() {
-    if (isOn() && !unsaved_) {
-        file_.remove();
+    if (isOn()) {
+        ::close(fd_);
+        if (!unsaved_) {
+            QFile::remove(path_);
+        }
     }
 }
 
-void RecoveryJournal::FindLeftovers(const QString& folder) {
-    const QDir dir(folder);
-    for (const QString& name : dir.entryList({"journal-*.log"}, QDir::Files, QDir::Name)) {
-        const QString path = dir.filePath(name);
-        std::shared_ptr<QLockFile> lock = LockFor(path);
-        if (!lock->tryLock(0)) {
-            continue;  // the journal of a program that is running
-        }
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            continue;
-        }
-        const QByteArray bytes = file.readAll();
-        file.close();
-        JournalContents contents = ReadJournal(std::string_view(bytes.constData(), bytes.size()));
-        if (contents.run == ThisRun() || !contents.WorthRestoring()) {
-            QFile::remove(path);
-            continue;
-        }
-        leftovers_.push_back({path, std::move(contents), std::move(lock)});
-    }
+bool RecoveryJournal::OpenForAppending(int flags) {
+    // Unbuffered: once a write returns, the records outlive a crash of this program.
+    fd_ = ::open(QFile::encodeName(path_).constData(), O_WRONLY | O_APPEND | O_CLOEXEC | O_NOFOLLOW | flags,
+                 0666);
+    return fd_ >= 0;
 }
 
 void RecoveryJournal::Claim(const QString& folder) {
     const QDir dir(folder);
     for (int n = 1; n <= kMostJournals; ++n) {
         const QString path = dir.filePath(QStringLiteral("journal-%1.log").arg(n));
-        if (QFile::exists(path)) {
-            continue;
+        struct stat taken {};
+        if (::lstat(QFile::encodeName(path).constData(), &taken) == 0) {
+            continue;  // anything at the name, even a link to nowhere
         }
-        std::shared_ptr<QLockFile> lock = LockFor(path);
-        if (!lock->tryLock(0)) {
-            if (lock->error() == QLockFile::LockFailedError) {
+        QLockFile::LockError error = QLockFile::NoError;
+        std::shared_ptr<QLockFile> lock = LockJournal(path, error);
+        if (lock == nullptr) {
+            if (error == QLockFile::LockFailedError) {
                 continue;  // another program took this one a moment ago
             }
             TurnOff(QStringLiteral("the folder %1 cannot be written").arg(Shown(folder)));
             return;
         }
-        file_.setFileName(path);
-        const std::string header = JournalHeader(ThisRun());
-        if (!file_.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
-            TurnOff(QStringLiteral("%1 cannot be created (%2)").arg(Shown(path), file_.errorString()));
+        path_ = path;
+        if (!OpenForAppending(O_CREAT | O_EXCL)) {
+            TurnOff(QStringLiteral("%1 cannot be created (%2)").arg(Shown(path), SystemError(errno)));
             return;
         }
-        if (file_.write(header.data(), static_cast<qint64>(header.size())) !=
-            static_cast<qint64>(header.size())) {
-            TurnOff(QStringLiteral("%1 cannot be written (%2)").arg(Shown(path), file_.errorString()));
-            file_.remove();
+        if (const QString problem = WriteAll(fd_, JournalHeader(ThisRun())); !problem.isEmpty()) {
+            TurnOff(QStringLiteral("%1 cannot be written (%2)").arg(Shown(path), problem));
+            QFile::remove(path);
             return;
         }
         lock_ = std::move(lock);
@@ -121,11 +132,10 @@ void RecoveryJournal::Append(const std::string& records, bool unsaved) {
     if (!isOn()) {
         return;
     }
-    // One write call for the whole block, unbuffered: once it returns, the records
-    // outlive a crash of this program.
-    if (file_.write(records.data(), static_cast<qint64>(records.size())) !=
-        static_cast<qint64>(records.size())) {
-        TurnOff(QStringLiteral("writing %1 failed (%2)").arg(Shown(file_.fileName()), file_.errorString()));
+    // One write call for the whole block as a rule; a block cut short by a full disk
+    // is read as a cut-off last line.
+    if (const QString problem = WriteAll(fd_, records); !problem.isEmpty()) {
+        TurnOff(QStringLiteral("writing %1 failed (%2)").arg(Shown(path_), problem));
         return;
     }
     unsaved_ = unsaved;
@@ -145,23 +155,20 @@ void RecoveryJournal::RecordReplaced(std::span<const std::int8_t> spins, const Q
         return;
     }
     // Everything before is superseded: the journal is written anew and put in place of
-    // the old one in one step, so that a crash leaves one or the other whole.
+    // the old one in one step, so that a crash leaves one or the other whole. When the
+    // new one cannot be written, the old one stays as it was.
     std::string bytes = JournalHeader(ThisRun()) + JournalReplace(spins) + JournalFile(file.toStdString());
     if (matchesFile) {
         bytes += JournalClean();
     }
-    const QString path = file_.fileName();
-    QSaveFile replacement(path);
-    if (!replacement.open(QIODevice::WriteOnly) ||
-        replacement.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-            static_cast<qint64>(bytes.size()) ||
-        !replacement.commit()) {
-        TurnOff(QStringLiteral("writing %1 failed (%2)").arg(Shown(path), replacement.errorString()));
+    CheckedFileWriter replacement(path_, DeviceTarget::Refuse);
+    if (!replacement.Open().isEmpty() || !replacement.Write(bytes) || !replacement.Commit().isEmpty()) {
+        TurnOff(QStringLiteral("writing %1 failed (%2)").arg(Shown(path_), replacement.failure()));
         return;
     }
-    file_.close();
-    if (!file_.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
-        TurnOff(QStringLiteral("%1 cannot be reopened (%2)").arg(Shown(path), file_.errorString()));
+    ::close(std::exchange(fd_, -1));
+    if (!OpenForAppending(0)) {
+        TurnOff(QStringLiteral("%1 cannot be reopened (%2)").arg(Shown(path_), SystemError(errno)));
         return;
     }
     unsaved_ = !matchesFile;
@@ -176,19 +183,29 @@ void RecoveryJournal::RecordMatchesFile() {
 }
 
 void RecoveryJournal::EndCleanly() {
-    if (!file_.fileName().isEmpty()) {
-        file_.remove();
+    if (isOn()) {
+        ::close(std::exchange(fd_, -1));
+    }
+    if (!path_.isEmpty()) {
+        QFile::remove(path_);
     }
     lock_.reset();
+    for (Leftover& leftover : kept_) {
+        Retire(leftover);
+    }
+    kept_.clear();
 }
 
-void RecoveryJournal::Forget(Leftover& leftover) {
-    QFile::remove(leftover.path);
-    leftover.lock.reset();
+QString RecoveryJournal::Forget(Leftover& leftover) {
+    return Retire(leftover);
 }
 
 void RecoveryJournal::Release(Leftover& leftover) {
     leftover.lock.reset();
+}
+
+void RecoveryJournal::Keep(Leftover& leftover) {
+    kept_.push_back(std::move(leftover));
 }
 
 void RecoveryJournal::TurnOff(const QString& why) {
@@ -198,7 +215,9 @@ void RecoveryJournal::TurnOff(const QString& why) {
     failure_ = why;
     // What was written so far stays: after a crash it still brings back the spins
     // recorded before recovery went off.
-    file_.close();
+    if (isOn()) {
+        ::close(std::exchange(fd_, -1));
+    }
     emit failed(why);
 }
 

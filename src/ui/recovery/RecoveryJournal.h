@@ -2,9 +2,9 @@
 
 #pragma once
 
-#include <QFile>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <memory>
@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "core/recovery/JournalFormat.h"
+
+#include "ui/recovery/LeftoverJournals.h"
 
 class QLockFile;
 
@@ -27,14 +29,6 @@ namespace orvanta {
 class RecoveryJournal : public QObject {
     Q_OBJECT
 public:
-    // The journal of a run that did not end cleanly, locked by this window until it is
-    // forgotten or released.
-    struct Leftover {
-        QString path;
-        JournalContents contents;
-        std::shared_ptr<QLockFile> lock;
-    };
-
     static QString DefaultFolder();
 
     explicit RecoveryJournal(const QString& folder = DefaultFolder(), QObject* parent = nullptr);
@@ -42,10 +36,10 @@ public:
     // user's word on them.
     ~RecoveryJournal() override;
 
-    bool isOn() const { return file_.isOpen(); }
+    bool isOn() const { return fd_ >= 0; }
     // Why recovery is off; empty while it is on.
     QString failure() const { return failure_; }
-    QString path() const { return file_.fileName(); }
+    QString path() const { return path_; }
 
     void RecordInserted(int position, std::span<const std::int8_t> spins);
     void RecordRemoved(int position, int count);
@@ -54,30 +48,42 @@ public:
     void RecordReplaced(std::span<const std::int8_t> spins, const QString& file, bool matchesFile);
     void RecordSaved(const QString& file, bool matchesFile);
     void RecordMatchesFile();
-    // The run ends with nothing left unsaved: the journal goes.
+    // The run ends with nothing left unsaved: the journal goes, and so do the
+    // leftovers it kept.
     void EndCleanly();
 
+    // The journals of runs that did not end cleanly, newest first.
     std::vector<Leftover>& leftovers() { return leftovers_; }
-    // Deletes a leftover once it was restored or discarded.
-    void Forget(Leftover& leftover);
+    // What was found at the start and not offered: journals set aside or left unread.
+    const QStringList& notes() const { return notes_; }
+    // A leftover was restored or discarded: it goes, or is set aside when it could not
+    // be read whole. Returns a sentence saying where it went when it was set aside.
+    QString Forget(Leftover& leftover);
     // Leaves a leftover for a later start.
     void Release(Leftover& leftover);
+    // A leftover was restored, but this journal could not be written anew to hold it:
+    // the leftover stays, locked, in its place until this window ends cleanly, so that
+    // a crash still brings its spins back.
+    void Keep(Leftover& leftover);
 
 signals:
     // Recovery turned off after a failed write; raised once.
     void failed(const QString& why);
 
 private:
-    void FindLeftovers(const QString& folder);
     void Claim(const QString& folder);
+    bool OpenForAppending(int flags);
     void Append(const std::string& records, bool unsaved);
     void TurnOff(const QString& why);
 
-    QFile file_;
+    QString path_;
+    int fd_ = -1;
     std::shared_ptr<QLockFile> lock_;
     QString failure_;
     bool unsaved_ = false;
     std::vector<Leftover> leftovers_;
+    std::vector<Leftover> kept_;
+    QStringList notes_;
 };
 
 }  // namespace orvanta

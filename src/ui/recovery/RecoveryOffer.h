@@ -14,10 +14,12 @@ namespace orvanta {
 
 class RecoveryJournal;
 
-// Offers the spins of each run that did not end cleanly: Restore hands them to
-// restore, Discard deletes the journal, Later keeps it for the next start. Once one
-// was restored the others wait for a later start, so that no restored spin is
-// replaced unasked. Returns what was restored, for the status line; empty for nothing.
+// Says which journals were set aside at the start, then offers the spins of each run
+// that did not end cleanly, newest first: Restore hands them to restore, Discard lets
+// the journal go, Later keeps it for the next start. A restore replaces the history, so
+// once one was restored the others can only be kept for a later start (by when the
+// restored spins can be saved) or discarded: no restored spin is replaced unasked.
+// Returns what happened, for the status line; empty for nothing.
 QString OfferRecovery(QWidget* parent, RecoveryJournal& journal,
                       const std::function<void(const JournalContents&)>& restore);
 

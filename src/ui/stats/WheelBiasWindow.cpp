@@ -11,7 +11,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSortFilterProxyModel>
@@ -33,6 +32,7 @@
 #include "ui/QtConvert.h"
 #include "ui/Settings.h"
 #include "ui/WarningBox.h"
+#include "ui/files/CheckedFileWriter.h"
 #include "ui/stats/BiasChart.h"
 #include "ui/stats/EvidenceChart.h"
 #include "ui/stats/NumberFiguresModel.h"
@@ -402,12 +402,15 @@ bool WheelBiasWindow::ExportTo(const QString& path) {
         Refresh();
     }
     const std::string csv = WheelBiasCsv(report_, spanText_, simulation_->FindingsFor(report_), evidence_);
-    QSaveFile file(path);
-    const auto size = static_cast<qint64>(csv.size());
-    if (!file.open(QIODevice::WriteOnly) || file.write(csv.data(), size) != size || !file.commit()) {
+    // A pipe or a device is refused: the CSV is meant to be a file for a spreadsheet.
+    CheckedFileWriter file(path, DeviceTarget::Refuse);
+    const QString refusal = file.Open();
+    if (!refusal.isEmpty() || !file.Write(csv) || !file.Commit().isEmpty()) {
         ShowWarning(this,
-                    QStringLiteral("The wheel bias could not be exported to %1: %2")
-                        .arg(QDir::toNativeSeparators(path), file.errorString()),
+                    QStringLiteral("The wheel bias could not be exported to %1: %2.%3")
+                        .arg(QDir::toNativeSeparators(path), file.failure(),
+                             refusal.isEmpty() ? QStringLiteral(" A file that was there was left as it was.")
+                                               : QString()),
                     "exportMessage");
         return false;
     }

@@ -63,6 +63,7 @@ struct DamageRow {
     std::string bytes;
     Spins spins;
     std::int64_t damagedLine;
+    bool readWhole;  // nothing but a cut-off last line was lost: the journal may go
 };
 
 class Damage : public ::testing::TestWithParam<DamageRow> {};
@@ -71,6 +72,17 @@ TEST_P(Damage, RestoresTheRecordsBeforeIt) {
     const JournalContents journal = ReadJournal(GetParam().bytes);
     EXPECT_EQ(journal.spins, GetParam().spins);
     EXPECT_EQ(journal.damagedLine, GetParam().damagedLine);
+    EXPECT_EQ(journal.ReadWhole(), GetParam().readWhole);
+    // Read in pieces as small as a byte, it reads the same.
+    for (std::size_t piece = 1; piece <= 7; piece += 3) {
+        JournalReader reader;
+        for (std::size_t at = 0; at < GetParam().bytes.size(); at += piece) {
+            reader.Feed(std::string_view(GetParam().bytes).substr(at, piece));
+        }
+        const JournalContents pieces = reader.Finish();
+        EXPECT_EQ(pieces.spins, journal.spins) << piece;
+        EXPECT_EQ(pieces.damagedLine, journal.damagedLine) << piece;
+    }
 }
 
 const Spins kOne{9};
@@ -82,17 +94,39 @@ std::string Flipped(std::string bytes, std::size_t at) {
     return bytes;
 }
 
+const std::string kNewer = JournalLine("ORVANTA-JOURNAL 2 r") + JournalInsert(1, kTwo);
+
 INSTANTIATE_TEST_SUITE_P(
     Journals, Damage,
-    ::testing::Values(DamageRow{"CutOffLastLine", kStart + kLast.substr(0, kLast.size() - 1), {1, 2}, 3},
-                      DamageRow{"CutOffInsideTheCheck", kStart + kLast.substr(0, 6), {1, 2}, 3},
-                      DamageRow{"ByteChanged", kStart + Flipped(kLast, 2), {1, 2}, 3},
-                      DamageRow{"ZerosAfterACrash", kStart + std::string(4096, '\0'), {1, 2}, 3},
-                      DamageRow{"StopsAtTheFirstBadLine", kStart + "junk\n" + kLast, {1, 2}, 3},
-                      DamageRow{"RemovalBeyondTheHistory", kStart + JournalRemove(2, 5) + kLast, {1, 2}, 3},
-                      DamageRow{"InsertionBeyondTheHistory", kStart + JournalInsert(9, kOne), {1, 2}, 3},
-                      DamageRow{"NoHeader", JournalInsert(1, kTwo), {}, 1}, DamageRow{"Empty", "", {}, 0}),
+    ::testing::Values(
+        DamageRow{"CutOffLastLine", kStart + kLast.substr(0, kLast.size() - 1), {1, 2}, 3, true},
+        DamageRow{"CutOffInsideTheCheck", kStart + kLast.substr(0, 6), {1, 2}, 3, true},
+        DamageRow{"ByteChanged", kStart + Flipped(kLast, 2) + kLast, {1, 2}, 3, false},
+        DamageRow{"ZerosAfterACrash", kStart + std::string(4096, '\0'), {1, 2}, 3, false},
+        DamageRow{"StopsAtTheFirstBadLine", kStart + "junk\n" + kLast, {1, 2}, 3, false},
+        DamageRow{"RemovalBeyondTheHistory", kStart + JournalRemove(2, 5) + kLast, {1, 2}, 3, false},
+        DamageRow{"InsertionBeyondTheHistory", kStart + JournalInsert(9, kOne), {1, 2}, 3, false},
+        // No record depends on the first line: the records after it are read.
+        DamageRow{"FirstLineFlipped", Flipped(kStart + kLast, 3), {1, 2, 9}, 0, false},
+        DamageRow{"NoHeader", JournalInsert(1, kTwo) + JournalInsert(1, kOne), {9}, 0, false},
+        // A newer version is read up to its first record this one does not know.
+        DamageRow{"NewerVersion", kNewer + JournalLine("R 1") + kLast, {1, 2}, 3, false},
+        DamageRow{"NewerVersionOfKnownRecords", kNewer, {1, 2}, 0, false},
+        DamageRow{"FirstLineOfGarbage", std::string(5000, 'x') + "\n" + kLast, {}, 1, false},
+        DamageRow{"Empty", "", {}, 0, true}, DamageRow{"HeaderCutOff", kStart.substr(0, 9), {}, 1, true}),
     [](const auto& info) { return info.param.name; });
+
+// Garbage, or a file of zeros, is given up within a line's length, however long it goes on.
+TEST(JournalFormat, GivesUpOnGarbageWithoutReadingOn) {
+    for (const std::string& garbage : {std::string(100'000, '\0'), kStart + std::string(100'000, 'z')}) {
+        JournalReader reader;
+        std::size_t fed = 0;
+        while (fed < garbage.size() && reader.Feed(std::string_view(garbage).substr(fed, 100))) {
+            fed += 100;
+        }
+        EXPECT_LE(fed, kStart.size() + 1100);
+    }
+}
 
 TEST(JournalFormat, ADamagedJournalCountsAsUnsaved) {
     const std::string saved =
