@@ -2,6 +2,8 @@
 
 #pragma once
 
+#include <boost/crc.hpp>
+
 #include <cstdint>
 #include <span>
 #include <string>
@@ -28,6 +30,20 @@ std::string JournalInsert(int position, std::span<const std::int8_t> spins);
 std::string JournalRemove(int position, int count);
 std::string JournalReplace(std::span<const std::int8_t> spins);
 std::string JournalFile(std::string_view path);
+
+// JournalReplace built piece by piece, so that a long history is encoded and checked
+// while it is read from its file, not in one stretch after it.
+class JournalReplaceRecord {
+public:
+    JournalReplaceRecord();
+    void Append(std::span<const std::int8_t> spins);
+    // The whole record, sealed; the builder starts anew.
+    std::string Take();
+
+private:
+    std::string record_;
+    boost::crc_32_type check_;
+};
 std::string JournalClean();
 
 // What a journal holds, read as far as it is sound.
