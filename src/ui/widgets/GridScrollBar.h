@@ -16,6 +16,9 @@ class GridScrollBar : public QScrollBar {
 public:
     GridScrollBar(int rowsPerPage, QWidget* parent);
 
+    // The rows the grid shows at once: what Page Up/Down and Ctrl with the wheel move.
+    void setRowsPerPage(int rows) { rowsPerPage_ = rows; }
+
     // The keys the bar answers: arrows up and down, Page Up/Down, Home and End.
     static bool IsScrollKey(int key);
 
