@@ -245,7 +245,9 @@ void MainWindow::CreateKeyboardEntry() {
             return;
         }
         AddResult(n);
-        ShowStatus(QStringLiteral("Recorded %1 as spin %2.").arg(n).arg(model_.SpinCount()));
+        ShowStatus(editor_->isLoading()
+                       ? QStringLiteral("%1 is recorded after the spins of the file being read.").arg(n)
+                       : QStringLiteral("Recorded %1 as spin %2.").arg(n).arg(model_.SpinCount()));
     });
     connect(keyboardEntry_, &KeyboardEntry::refused, this, &MainWindow::ShowStatus);
     connect(keyboardEntry_, &KeyboardEntry::cancelled, pendingInsert_, &PendingInsert::Cancel);
@@ -591,24 +593,26 @@ bool MainWindow::SaveResultsFile() {
     return !path.isEmpty() && SaveResultsFileTo(path);
 }
 
-// The load replays the file outside the undo history and starts a fresh one.
+// The file is read beside the history and replaces it in one step: the views follow
+// once, at the end. A spin entered meanwhile is recorded after the file's spins.
 bool MainWindow::LoadResultsFileFrom(const QString& path) {
     return RunFileCommand([&] {
-        const LoadTarget target{[this] {
-                                    pendingInsert_->Cancel();
-                                    editor_->BeginLoad();
-                                },
-                                [this](int n) { editor_->AppendLoaded(n); }, [this] { return exiting_; }};
-        const TransferOutcome outcome = orvanta::LoadResultsFile(path, target);
-        if (outcome.replaced) {
-            editor_->EndLoad(path, outcome.ok);
-        }
+        editor_->BeginLoad();
+        const TransferOutcome outcome = orvanta::LoadResultsFile(
+            path, {[this](std::span<const std::int8_t> spins) { editor_->AppendLoaded(spins); },
+                   [this] { return exiting_; }});
+        const int waited =
+            outcome.replaced && !exiting_ ? editor_->EndLoad(path, outcome.ok) : editor_->AbandonLoad();
         if (outcome.ok) {
             ShowStatus(QStringLiteral("Loaded %1 from \"%2\".")
                            .arg(SpinCountText(outcome.spins), QFileInfo(path).fileName()));
         } else if (!outcome.message.isEmpty()) {
             ShowStatus(outcome.message);
             ShowFailure(outcome.message);
+        }
+        if (waited > 0) {
+            ShowStatus(QStringLiteral("%1 entered while the file was read %2 recorded after its spins.")
+                           .arg(SpinCountText(waited), waited == 1 ? "was" : "were"));
         }
         return outcome.ok;
     });

@@ -4,6 +4,8 @@
 
 #include <QUndoStack>
 
+#include <utility>
+
 #include "ui/edit/SpinCommands.h"
 #include "ui/recovery/RecoveryJournal.h"
 
@@ -22,6 +24,10 @@ HistoryEditor::HistoryEditor(SpinModel& model, QObject* parent)
 
 void HistoryEditor::Record(std::span<const std::int8_t> spins, const QString& text) {
     if (spins.empty()) {
+        return;
+    }
+    if (loading_) {
+        waiting_.push_back({{spins.begin(), spins.end()}, text});
         return;
     }
     const QString name = !text.isEmpty()     ? text
@@ -66,40 +72,54 @@ void HistoryEditor::ApplyRemove(int position, int count) {
 }
 
 void HistoryEditor::BeginLoad() {
-    model_.ClearResults();
-    undoStack_->clear();
-    Announce({.replaced = true});
+    loading_ = true;
 }
 
-void HistoryEditor::AppendLoaded(int n) {
-    const int before = model_.SpinCount();
-    model_.AddResult(n);
-    if (model_.SpinCount() > before) {
-        Announce({model_.SpinCount(), 0, 1});
+void HistoryEditor::AppendLoaded(std::span<const std::int8_t> spins) {
+    loaded_.insert(loaded_.end(), spins.begin(), spins.end());
+    if (journal_ != nullptr && journal_->isOn()) {
+        loadedRecord_.Append(spins);
     }
 }
 
-void HistoryEditor::EndLoad(const QString& file, bool complete) {
-    fileName_ = file;
-    // Spins clicked while the file was read are steps of the new undo history.
-    const bool matchesFile = complete && undoStack_->count() == 0;
-    if (!matchesFile) {
+int HistoryEditor::EndLoad(const QString& file, bool complete) {
+    model_.ReplaceResults(std::exchange(loaded_, {}));
+    undoStack_->clear();
+    if (!complete) {
         undoStack_->resetClean();
     }
+    fileName_ = file;
     if (journal_ != nullptr) {
-        journal_->RecordReplaced(model_.Spins(), file, matchesFile);
+        journal_->RecordReplaced(loadedRecord_.Take(), file, complete);
     }
+    Announce({.replaced = true});
     emit stateChanged();
+    return RecordWaiting();
+}
+
+int HistoryEditor::AbandonLoad() {
+    loaded_ = {};
+    loadedRecord_ = {};
+    return RecordWaiting();
+}
+
+int HistoryEditor::RecordWaiting() {
+    loading_ = false;
+    int spins = 0;
+    for (const WaitingStep& step : std::exchange(waiting_, {})) {
+        Record(step.spins, step.text);
+        spins += static_cast<int>(step.spins.size());
+    }
+    return spins;
 }
 
 void HistoryEditor::Restore(std::span<const std::int8_t> spins, const QString& file) {
-    model_.ClearResults();
-    model_.AppendResults(spins);
+    model_.ReplaceResults({spins.begin(), spins.end()});
     undoStack_->clear();
     undoStack_->resetClean();
     fileName_ = file;
-    if (journal_ != nullptr) {
-        journal_->RecordReplaced(spins, file, false);
+    if (journal_ != nullptr && journal_->isOn()) {
+        journal_->RecordReplaced(JournalReplace(spins), file, false);
     }
     Announce({.replaced = true});
     emit stateChanged();
@@ -125,7 +145,7 @@ void HistoryEditor::Announce(const HistoryChange& change) {
 }
 
 bool HistoryEditor::isModified() const {
-    return !undoStack_->isClean();
+    return !undoStack_->isClean() || !waiting_.empty();
 }
 
 }  // namespace orvanta

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/model/SpinModel.h"
+#include "core/recovery/JournalFormat.h"
 
 class QUndoStack;
 
@@ -48,13 +49,21 @@ public:
     void ApplyInsert(int position, std::span<const std::int8_t> spins);
     void ApplyRemove(int position, int count);
 
-    // A load replays a file outside the undo history: BeginLoad empties the history
-    // and starts a fresh undo history, AppendLoaded records one stored spin, EndLoad
-    // writes the whole history to the journal as one block. complete: the whole file
-    // was read, so the history is the file's.
+    // A load reads its file beside the history, which it replaces in one step at the
+    // end, outside the undo history. The window goes on meanwhile; spins recorded then
+    // are the newest of all, so they wait and are recorded after the file's, each as the
+    // step it would have been. Corrections meanwhile act on the history the window shows.
+    // The journal so only ever holds histories the window held, in the order it held them.
+    //
+    // BeginLoad: recorded spins wait from now on. AppendLoaded: the next spins read.
+    // EndLoad: they become the history, with a fresh undo history (complete: the whole
+    // file was read, so the history is the file's). AbandonLoad: the file changed
+    // nothing. Both end the load, record the spins that waited and return their count.
     void BeginLoad();
-    void AppendLoaded(int n);
-    void EndLoad(const QString& file, bool complete);
+    void AppendLoaded(std::span<const std::int8_t> spins);
+    int EndLoad(const QString& file, bool complete);
+    int AbandonLoad();
+    bool isLoading() const { return loading_; }
 
     // The history of a run that did not end cleanly, counted as unsaved.
     void Restore(std::span<const std::int8_t> spins, const QString& file);
@@ -63,6 +72,7 @@ public:
     // written, so the file holds exactly the history.
     void MarkSaved(const QString& file, bool unchanged);
 
+    // The history differs from its file, or spins wait to be recorded.
     bool isModified() const;
     // Counts the changes of the history, so that a command that yields to the window
     // can tell whether anything changed meanwhile.
@@ -76,13 +86,27 @@ signals:
     void stateChanged();
 
 private:
+    // A step recorded while a file was read.
+    struct WaitingStep {
+        std::vector<std::int8_t> spins;
+        QString text;
+    };
+
     void Announce(const HistoryChange& change);
+    int RecordWaiting();
 
     SpinModel& model_;
     QUndoStack* undoStack_;
     RecoveryJournal* journal_ = nullptr;
     QString fileName_;
     quint64 version_ = 0;
+
+    bool loading_ = false;
+    std::vector<std::int8_t> loaded_;
+    // The journal's record of the loaded history, written as the spins are read, so that
+    // a long file costs no long stretch at its end.
+    JournalReplaceRecord loadedRecord_;
+    std::vector<WaitingStep> waiting_;
 };
 
 }  // namespace orvanta

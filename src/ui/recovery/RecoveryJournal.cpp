@@ -139,22 +139,26 @@ void RecoveryJournal::RecordRemoved(int position, int count) {
     Append(JournalRemove(position, count), true);
 }
 
-void RecoveryJournal::RecordReplaced(std::span<const std::int8_t> spins, const QString& file,
+void RecoveryJournal::RecordReplaced(const std::string& replaceRecord, const QString& file,
                                      bool matchesFile) {
     if (!isOn()) {
         return;
     }
     // Everything before is superseded: the journal is written anew and put in place of
-    // the old one in one step, so that a crash leaves one or the other whole.
-    std::string bytes = JournalHeader(ThisRun()) + JournalReplace(spins) + JournalFile(file.toStdString());
+    // the old one in one step, so that a crash leaves one or the other whole. The record
+    // of a long history is written as it is, never copied.
+    const std::string header = JournalHeader(ThisRun());
+    std::string tail = JournalFile(file.toStdString());
     if (matchesFile) {
-        bytes += JournalClean();
+        tail += JournalClean();
     }
     const QString path = file_.fileName();
     QSaveFile replacement(path);
-    if (!replacement.open(QIODevice::WriteOnly) ||
-        replacement.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-            static_cast<qint64>(bytes.size()) ||
+    const auto write = [&replacement](const std::string& bytes) {
+        return replacement.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+               static_cast<qint64>(bytes.size());
+    };
+    if (!replacement.open(QIODevice::WriteOnly) || !write(header) || !write(replaceRecord) || !write(tail) ||
         !replacement.commit()) {
         TurnOff(QStringLiteral("writing %1 failed (%2)").arg(Shown(path), replacement.errorString()));
         return;
