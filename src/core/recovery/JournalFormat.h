@@ -30,6 +30,7 @@ std::string JournalInsert(int position, std::span<const std::int8_t> spins);
 std::string JournalRemove(int position, int count);
 std::string JournalReplace(std::span<const std::int8_t> spins);
 std::string JournalFile(std::string_view path);
+std::string JournalClean();
 
 // JournalReplace built piece by piece, so that a long history is encoded and checked
 // while it is read from its file, not in one stretch after it.
@@ -44,7 +45,6 @@ private:
     std::string record_;
     boost::crc_32_type check_;
 };
-std::string JournalClean();
 
 // What a journal holds, read as far as it is sound.
 struct JournalContents {

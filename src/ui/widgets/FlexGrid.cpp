@@ -103,14 +103,14 @@ FlexGrid::FlexGrid(int rows, int columns, int fixedRows, int fixedColumns, QWidg
     : QTableView(parent) {
     auto cells = std::make_unique<StoredCells>(rows, columns, fixedRows, fixedColumns, palette());
     cells_ = cells.get();
-    Show(std::move(cells));
+    SetUp(std::move(cells));
 }
 
 FlexGrid::FlexGrid(std::unique_ptr<GridModel> model, QWidget* parent) : QTableView(parent) {
-    Show(std::move(model));
+    SetUp(std::move(model));
 }
 
-void FlexGrid::Show(std::unique_ptr<GridModel> model) {
+void FlexGrid::SetUp(std::unique_ptr<GridModel> model) {
     model_ = std::move(model);
     setModel(model_.get());
     horizontalHeader()->hide();

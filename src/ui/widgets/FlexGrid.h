@@ -70,7 +70,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void Show(std::unique_ptr<GridModel> model);
+    void SetUp(std::unique_ptr<GridModel> model);
 
     std::unique_ptr<GridModel> model_;
     StoredCells* cells_ = nullptr;  // model_ when the grid holds its cells
