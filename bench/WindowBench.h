@@ -5,8 +5,10 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include <fstream>
 #include <memory>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "ui/MainWindow.h"
@@ -30,6 +32,26 @@ inline std::unique_ptr<MainWindow> ShownWindow(TabPage page) {
     window->show();
     (void)QTest::qWaitForWindowExposed(window.get());
     return window;
+}
+
+// Peak resident memory of the process since the last ResetPeakMemory, in MB.
+inline double PeakMegabytes() {
+    std::ifstream status("/proc/self/status");
+    std::string key;
+    while (status >> key) {
+        if (key == "VmHWM:") {
+            double kilobytes = 0;
+            status >> kilobytes;
+            return kilobytes / 1024.0;
+        }
+    }
+    return 0;
+}
+
+// Starts the peak afresh at what the process holds now, so that one benchmark's peak
+// is not an earlier one's.
+inline void ResetPeakMemory() {
+    std::ofstream("/proc/self/clear_refs") << "5";
 }
 
 }  // namespace orvanta::bench

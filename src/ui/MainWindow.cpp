@@ -88,7 +88,6 @@ MainWindow::MainWindow(QWidget* parent)
     connect(editor_, &HistoryEditor::changed, grid, &ResultsGrid::FollowHistory);
     connect(editor_, &HistoryEditor::changed, this, [this] { charts_->UpdateCharts(model_.Tallies()); });
     connect(editor_, &HistoryEditor::changed, statusLine(), &StatusLine::CountChanged);
-    connect(documents_, &DocumentCommands::replacing, spinEntry_, &SpinEntry::Cancel);
     connect(tabs_, &QTabWidget::currentChanged, spinEntry_, &SpinEntry::Cancel);
     connect(mainPage_->pastResults(), &PastResultsPanel::message, statusLine(), &StatusLine::Post);
     connect(calculatorPanel_, &CalculatorPanel::errorExplained, statusLine(), &StatusLine::Post);

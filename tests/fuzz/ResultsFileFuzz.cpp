@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Reads the input as a results file twice, once whole and once in chunks whose
-// sizes the input's first byte picks, and checks that both readings agree and
-// keep the reader's promises; then writes the spins read and reads them back.
+// Reads the input as a results file three times: whole, in chunks whose sizes the
+// input's first byte picks, and in those chunks the way a load reads (TakeSpins). Checks
+// that the readings agree and keep the reader's promises; then writes the spins read
+// and reads them back.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,6 +43,33 @@ std::vector<orvanta::ResultsField> ReadAll(std::string_view bytes, std::size_t c
     return fields;
 }
 
+// The way a load reads: every spin of each chunk at once, up to the field that stops it.
+std::vector<orvanta::ResultsField> TakeAll(std::string_view bytes, std::size_t chunk) {
+    orvanta::ResultsFileReader reader;
+    std::vector<std::int8_t> spins;
+    std::optional<orvanta::ResultsField> stop;
+    while (!bytes.empty() && !stop) {
+        const std::size_t take = std::min(chunk, bytes.size());
+        reader.Feed(bytes.substr(0, take));
+        bytes.remove_prefix(take);
+        stop = reader.TakeSpins(spins);
+    }
+    reader.Finish();
+    if (!stop) {
+        stop = reader.TakeSpins(spins);
+    }
+    std::vector<orvanta::ResultsField> fields;
+    for (const std::int8_t n : spins) {
+        orvanta::ResultsField field;
+        field.number = n;
+        fields.push_back(field);
+    }
+    if (stop) {
+        fields.push_back(*stop);
+    }
+    return fields;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -53,6 +82,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto whole = ReadAll(bytes, bytes.size() + 1);
     const auto chunked = ReadAll(bytes, chunk);
     Require(whole == chunked);
+    // Spins carry no place of their own: only their numbers and the stop must agree.
+    const auto taken = TakeAll(bytes, chunk);
+    Require(taken.size() == whole.size());
+    for (std::size_t i = 0; i < whole.size(); ++i) {
+        Require(whole[i].IsSpin() ? taken[i].IsSpin() && taken[i].number == whole[i].number
+                                  : taken[i] == whole[i]);
+    }
 
     static const orvanta::NumberTable table = orvanta::BuildNumberTable();
     orvanta::SpinModel model(table);

@@ -104,6 +104,35 @@ TEST_F(RecoveryTest, SpinsOfAKilledRunAreOfferedAndRestored) {
     EXPECT_EQ(ReadJournal(JournalBytes(Journals().front()).toStdString()).spins.size(), 6u);
 }
 
+// A spin clicked while a file loads is the newest of all and waits for the load; the
+// journal meanwhile keeps the history the window shows. A crash in the middle of the
+// load brings back that history as it was, never one with the click put in among
+// its spins where the half-read file had got to.
+TEST_F(RecoveryTest, AKillDuringALoadRestoresOnlyAHistoryTheWindowHeld) {
+    const QString file = Write("new.dat", QByteArray("5 \r\n").repeated(200'000));
+    QProcess run;
+    run.start(ORVANTA_RECORDING_HELPER,
+              {QCoreApplication::applicationName(), "paste:300000", "load", file, "17"});
+    ASSERT_TRUE(run.waitForReadyRead(30'000)) << run.readAllStandardError().toStdString();
+    ASSERT_EQ(run.readLine().trimmed(), "clicked");
+    run.kill();
+    ASSERT_TRUE(run.waitForFinished());
+
+    QString offer;
+    const auto window = Start({[&](QWidget* dialog) {
+        offer = static_cast<QMessageBox*>(dialog)->informativeText();
+        DialogScript::ClickText("recoveryOffer", "&Restore")(dialog);
+    }});
+    std::vector<int> pasted(300'000);
+    for (std::size_t i = 0; i < pasted.size(); ++i) {
+        pasted[i] = static_cast<int>(i % 37);
+    }
+    const std::vector<int> restored = SpinsOf(*window);
+    EXPECT_EQ(restored.size(), pasted.size()) << "a click put in where the half-read file had got to";
+    EXPECT_EQ(restored, pasted);
+    EXPECT_FALSE(offer.contains("damaged")) << offer.toStdString();
+}
+
 struct LeftoverRow {
     const char* name;
     std::string bytes;  // the journal-7.log of a run long gone

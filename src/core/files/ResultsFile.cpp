@@ -262,6 +262,61 @@ std::optional<ResultsField> ResultsFileReader::Next() {
     return std::nullopt;
 }
 
+std::optional<ResultsField> ResultsFileReader::TakeSpins(std::vector<std::int8_t>& out) {
+    while (!stopped_) {
+        TakePlainRecords(out);
+        std::optional<ResultsField> field = Next();
+        if (!field || !field->IsSpin()) {
+            return field;
+        }
+        out.push_back(static_cast<std::int8_t>(field->number));
+    }
+    return std::nullopt;
+}
+
+// The records the program writes ("7 \r\n", "17\r\n") and any other wheel number of one
+// or two digits alone in its field at the end of a line, taken straight from the bytes:
+// the same spins and the same count of lines as the field by field way, at a fraction
+// of its cost. Anything else, or a record not yet whole, is left to that way.
+void ResultsFileReader::TakePlainRecords(std::vector<std::int8_t>& out) {
+    if (!pastStart_ || !text_.empty() || !heldBlanks_.empty()) {
+        return;
+    }
+    const char* const bytes = input_.data();
+    const std::size_t size = input_.size();
+    std::size_t at = pos_;
+    while (at < size) {
+        if (afterCarriageReturn_) {
+            afterCarriageReturn_ = false;
+            if (bytes[at] == '\n') {
+                ++at;  // the second half of CR LF
+                continue;
+            }
+        }
+        std::size_t end = at;
+        if (!IsDigit(bytes[end])) {
+            break;
+        }
+        int n = bytes[end++] - '0';
+        if (end < size && IsDigit(bytes[end])) {
+            n = n * 10 + (bytes[end++] - '0');
+        }
+        while (end < size && IsBlank(bytes[end])) {
+            ++end;
+        }
+        if (end == size || (bytes[end] != '\r' && bytes[end] != '\n') || n > kHighestNumber) {
+            break;
+        }
+        afterCarriageReturn_ = bytes[end] == '\r';
+        out.push_back(static_cast<std::int8_t>(n));
+        ++line_;
+        field_ = 1;
+        lineEndedByComma_ = false;
+        at = end + 1;
+    }
+    pos_ = at;
+}
+
 std::optional<ResultsField> ResultsFileReader::Report(ResultsField field) {
     if (!field.IsSpin()) {
         stopped_ = true;

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/model/SpinModel.h"
 
@@ -88,10 +89,17 @@ public:
     // the file has ended or the reader has stopped at an unusable field.
     std::optional<ResultsField> Next();
 
+    // Takes the spins of what has been fed into out, in order, up to the first unusable
+    // field, which it returns; nothing once more bytes are needed or the file has ended.
+    // The fields are those Next() gives, without a record made for each spin: the way a
+    // long file is read.
+    std::optional<ResultsField> TakeSpins(std::vector<std::int8_t>& out);
+
     // True once Next() has returned an unusable field.
     bool Stopped() const { return stopped_; }
 
 private:
+    void TakePlainRecords(std::vector<std::int8_t>& out);
     std::optional<ResultsField> Take(char c);
     std::optional<ResultsField> TakeAfterByteOrderMark(char c);
     std::optional<ResultsField> EndField() const;

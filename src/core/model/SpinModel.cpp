@@ -24,8 +24,20 @@ void CountCode(std::array<int, N>& counts, const std::string& code, int delta) {
     }
 }
 
-bool AllWheelNumbers(std::span<const std::int8_t> spins) {
-    return std::ranges::all_of(spins, [](std::int8_t n) { return IsWheelNumber(n); });
+// How often each byte value occurs in a run of spins, found in one sweep whatever its
+// length; a value off the wheel shows as a count past the wheel's numbers.
+using Occurrences = std::array<int, 256>;
+
+Occurrences CountOccurrences(std::span<const std::int8_t> spins) {
+    Occurrences times{};
+    for (const std::int8_t n : spins) {
+        ++times[static_cast<std::uint8_t>(n)];
+    }
+    return times;
+}
+
+bool OnlyWheelNumbers(const Occurrences& times) {
+    return std::all_of(times.begin() + kNumberCount, times.end(), [](int count) { return count == 0; });
 }
 
 }  // namespace
@@ -49,14 +61,30 @@ bool SpinModel::InsertResult(int position, int n) {
 
 bool SpinModel::InsertResults(int position, std::span<const std::int8_t> spins) {
     const std::size_t room = static_cast<std::size_t>(std::numeric_limits<int>::max()) - spins_.size();
-    if (position < 1 || position > SpinCount() + 1 || spins.size() > room || !AllWheelNumbers(spins)) {
+    if (position < 1 || position > SpinCount() + 1 || spins.size() > room) {
+        return false;
+    }
+    // A click inserts one spin: counted directly, without a sweep over 256 values.
+    if (spins.size() == 1) {
+        if (!IsWheelNumber(spins[0])) {
+            return false;
+        }
+        if (position <= SpinCount()) {
+            ++rewrites_;
+        }
+        spins_.insert(spins_.begin() + (position - 1), spins[0]);
+        Count(spins[0], +1);
+        return true;
+    }
+    const Occurrences times = CountOccurrences(spins);
+    if (!OnlyWheelNumbers(times)) {
         return false;
     }
     if (position <= SpinCount() && !spins.empty()) {
         ++rewrites_;
     }
     spins_.insert(spins_.begin() + (position - 1), spins.begin(), spins.end());
-    CountAll(spins, +1);
+    CountAll(times, +1);
     return true;
 }
 
@@ -68,20 +96,33 @@ bool SpinModel::RemoveResults(int position, int count) {
         ++rewrites_;
     }
     const auto first = spins_.begin() + (position - 1);
-    CountAll(std::span(first, first + count), -1);
+    if (count == 1) {
+        Count(*first, -1);
+    } else {
+        CountAll(CountOccurrences(std::span(first, first + count)), -1);
+    }
     spins_.erase(first, first + count);
     return true;
 }
 
-void SpinModel::CountAll(std::span<const std::int8_t> spins, int sign) {
-    if (spins.size() == 1) {
-        Count(spins[0], sign);
-        return;
+bool SpinModel::ReplaceResults(std::vector<std::int8_t> spins) {
+    if (spins.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
+        return false;
     }
-    std::array<int, kNumberCount> times{};
-    for (const std::int8_t n : spins) {
-        ++times[static_cast<std::size_t>(n)];
+    const Occurrences times = CountOccurrences(spins);
+    if (!OnlyWheelNumbers(times)) {
+        return false;
     }
+    // The history keeps one byte a spin, not the room that growing it while it was read left over.
+    spins.shrink_to_fit();
+    ++rewrites_;
+    spins_ = std::move(spins);
+    tallies_ = SpinTallies{};
+    CountAll(times, +1);
+    return true;
+}
+
+void SpinModel::CountAll(const std::array<int, 256>& times, int sign) {
     for (int n = 0; n < kNumberCount; ++n) {
         if (times[static_cast<std::size_t>(n)] != 0) {
             Count(n, sign * times[static_cast<std::size_t>(n)]);

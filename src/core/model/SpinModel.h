@@ -46,6 +46,10 @@ public:
     // Empties the history and zeroes every tally.
     void ClearResults();
 
+    // Takes spins as the whole history (a load, a restore) and tallies them in one
+    // sweep. Nothing changes and false is returned when one is no wheel number.
+    bool ReplaceResults(std::vector<std::int8_t> spins);
+
     // Puts spins before slot position (1-based; SpinCount() + 1 appends), so that the
     // first of them becomes slot position. Nothing changes and false is returned when
     // the position lies outside 1..SpinCount() + 1 or a number outside 0 to 36.
@@ -60,8 +64,8 @@ public:
 
     int SpinCount() const { return static_cast<int>(spins_.size()); }
 
-    // How many times spins already recorded were changed: removed, cleared, or
-    // pushed back by an insertion before the end. Appending leaves it alone, so a
+    // How many times spins already recorded were changed: removed, cleared, replaced
+    // whole, or pushed back by an insertion before the end. Appending leaves it alone, so a
     // view that follows the history can tell new spins from a correction.
     std::uint64_t Rewrites() const { return rewrites_; }
 
@@ -81,8 +85,9 @@ public:
 private:
     // Adds delta to every tally that the codes of n select.
     void Count(int n, int delta);
-    // Count for every spin of a range, in 37 steps whatever its length.
-    void CountAll(std::span<const std::int8_t> spins, int sign);
+    // Count for every spin of a run, from how often each number occurs in it: 37 steps
+    // whatever the run's length.
+    void CountAll(const std::array<int, 256>& times, int sign);
 
     const NumberTable* table_;
     std::vector<std::int8_t> spins_;

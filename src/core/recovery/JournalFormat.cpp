@@ -5,6 +5,7 @@
 #include <boost/crc.hpp>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstdio>
 #include <optional>
@@ -30,11 +31,16 @@ std::uint32_t Crc(std::string_view text) {
 }
 
 // Ends a record with its check and a line feed.
-std::string Sealed(std::string record) {
+std::string Sealed(std::string record, std::uint32_t crc) {
     char check[kCheckDigits + 1];
-    std::snprintf(check, sizeof check, "%08x", Crc(record));
+    std::snprintf(check, sizeof check, "%08x", crc);
     record.append(kCheckMark).append(check, kCheckDigits).push_back('\n');
     return record;
+}
+
+std::string Sealed(std::string record) {
+    const std::uint32_t crc = Crc(record);
+    return Sealed(std::move(record), crc);
 }
 
 void AppendNumber(std::string& out, long long value) {
@@ -43,10 +49,32 @@ void AppendNumber(std::string& out, long long value) {
     out.append(digits, end);
 }
 
+// Each spin's text made once (" 7", " 17"), so that a long history is a run of short
+// copies. The caller reserves the room.
+struct SpinText {
+    std::array<char, 3> text;
+    std::size_t size;
+};
+constexpr std::array<SpinText, kNumberCount> kSpinTexts = [] {
+    std::array<SpinText, kNumberCount> texts{};
+    for (int n = 0; n < kNumberCount; ++n) {
+        SpinText& t = texts[static_cast<std::size_t>(n)];
+        t.text = {' ', static_cast<char>(n < 10 ? '0' + n : '0' + n / 10), static_cast<char>('0' + n % 10)};
+        t.size = n < 10 ? 2 : 3;
+    }
+    return texts;
+}();
+
 void AppendSpins(std::string& out, std::span<const std::int8_t> spins) {
     for (const std::int8_t n : spins) {
-        out.push_back(' ');
-        AppendNumber(out, n);
+        if (IsWheelNumber(n)) {
+            const SpinText& spin = kSpinTexts[static_cast<std::size_t>(n)];
+            out.append(spin.text.data(), spin.size);
+        } else {
+            // Never in a history; written as it is, so that reading it back fails its record.
+            out.push_back(' ');
+            AppendNumber(out, n);
+        }
     }
 }
 
@@ -250,10 +278,29 @@ std::string JournalRemove(int position, int count) {
 }
 
 std::string JournalReplace(std::span<const std::int8_t> spins) {
-    std::string record = "C";
-    record.reserve(spins.size() * 3 + 16);
-    AppendSpins(record, spins);
-    return Sealed(std::move(record));
+    JournalReplaceRecord record;
+    record.Append(spins);
+    return record.Take();
+}
+
+JournalReplaceRecord::JournalReplaceRecord() : record_("C") {
+    check_.process_byte('C');
+}
+
+void JournalReplaceRecord::Append(std::span<const std::int8_t> spins) {
+    const std::size_t checked = record_.size();
+    // Room grows by half at a time, so that the copies a long history costs stay few.
+    if (const std::size_t needed = checked + spins.size() * 3; needed > record_.capacity()) {
+        record_.reserve(std::max(needed, record_.capacity() + record_.capacity() / 2));
+    }
+    AppendSpins(record_, spins);
+    check_.process_bytes(record_.data() + checked, record_.size() - checked);
+}
+
+std::string JournalReplaceRecord::Take() {
+    std::string sealed = Sealed(std::move(record_), check_.checksum());
+    *this = JournalReplaceRecord();
+    return sealed;
 }
 
 std::string JournalFile(std::string_view path) {

@@ -2,6 +2,8 @@
 
 #pragma once
 
+#include <boost/crc.hpp>
+
 #include <cstdint>
 #include <span>
 #include <string>
@@ -45,6 +47,20 @@ std::string JournalFile(std::string_view path);
 std::string JournalClean();
 // Any record as a line with its check: the journals of other format versions.
 std::string JournalLine(std::string_view record);
+
+// JournalReplace built piece by piece, so that a long history is encoded and checked
+// while it is read from its file, not in one stretch after it.
+class JournalReplaceRecord {
+public:
+    JournalReplaceRecord();
+    void Append(std::span<const std::int8_t> spins);
+    // The whole record, sealed; the builder starts anew.
+    std::string Take();
+
+private:
+    std::string record_;
+    boost::crc_32_type check_;
+};
 
 // What a journal holds, read as far as it is sound.
 struct JournalContents {

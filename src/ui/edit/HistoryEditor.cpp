@@ -5,6 +5,8 @@
 #include <QScopedValueRollback>
 #include <QUndoStack>
 
+#include <utility>
+
 #include "ui/edit/SpinCommands.h"
 #include "ui/recovery/RecoveryJournal.h"
 
@@ -27,7 +29,8 @@ void HistoryEditor::Push(QUndoCommand* step) {
     undoStack_->push(step);
 }
 
-// A push moves the index too; only Undo and Redo are told, one line a step.
+// A push moves the index too, and so does emptying the undo history; only Undo and
+// Redo are told, one line a step.
 void HistoryEditor::TellUndoneOrRedone(int index) {
     const int before = std::exchange(stepIndex_, index);
     if (pushing_) {
@@ -47,6 +50,10 @@ void HistoryEditor::TellUndoneOrRedone(int index) {
 
 void HistoryEditor::Record(std::span<const std::int8_t> spins, const QString& text) {
     if (spins.empty()) {
+        return;
+    }
+    if (loading_) {
+        waiting_.push_back({{spins.begin(), spins.end()}, text});
         return;
     }
     const int first = model_.SpinCount() + 1;
@@ -90,37 +97,51 @@ void HistoryEditor::ApplyRemove(int position, int count) {
 }
 
 void HistoryEditor::BeginLoad() {
-    model_.ClearResults();
+    loading_ = true;
+}
+
+void HistoryEditor::AppendLoaded(std::span<const std::int8_t> spins) {
+    loaded_.insert(loaded_.end(), spins.begin(), spins.end());
+    if (journal_.isOn()) {
+        loadedRecord_.Append(spins);
+    }
+}
+
+int HistoryEditor::EndLoad(const QString& file, bool complete) {
+    model_.ReplaceResults(std::exchange(loaded_, {}));
     {
         const QScopedValueRollback clearing(pushing_, true);
         undoStack_->clear();
     }
-    Announce({.replaced = true});
-}
-
-void HistoryEditor::AppendLoaded(int n) {
-    const int before = model_.SpinCount();
-    model_.AddResult(n);
-    if (model_.SpinCount() > before) {
-        Announce({model_.SpinCount(), 0, 1});
-    }
-}
-
-void HistoryEditor::EndLoad(const QString& file, bool complete) {
-    fileName_ = file;
-    loadedPartly_ = !complete;
-    // Spins clicked while the file was read are steps of the new undo history.
-    const bool matchesFile = complete && undoStack_->count() == 0;
-    if (!matchesFile) {
+    if (!complete) {
         undoStack_->resetClean();
     }
-    journal_.RecordReplaced(model_.Spins(), file, matchesFile);
+    fileName_ = file;
+    loadedPartly_ = !complete;
+    journal_.RecordReplaced(loadedRecord_.Take(), file, complete);
+    Announce({.replaced = true});
     emit stateChanged();
+    return RecordWaiting();
+}
+
+int HistoryEditor::AbandonLoad() {
+    loaded_ = {};
+    loadedRecord_ = {};
+    return RecordWaiting();
+}
+
+int HistoryEditor::RecordWaiting() {
+    loading_ = false;
+    int spins = 0;
+    for (const WaitingStep& step : std::exchange(waiting_, {})) {
+        Record(step.spins, step.text);
+        spins += static_cast<int>(step.spins.size());
+    }
+    return spins;
 }
 
 void HistoryEditor::Restore(std::span<const std::int8_t> spins, const QString& file) {
-    model_.ClearResults();
-    model_.AppendResults(spins);
+    model_.ReplaceResults({spins.begin(), spins.end()});
     {
         const QScopedValueRollback clearing(pushing_, true);
         undoStack_->clear();
@@ -128,13 +149,15 @@ void HistoryEditor::Restore(std::span<const std::int8_t> spins, const QString& f
     undoStack_->resetClean();
     fileName_ = file;
     loadedPartly_ = false;
-    journal_.RecordReplaced(spins, file, false);
+    if (journal_.isOn()) {
+        journal_.RecordReplaced(JournalReplace(spins), file, false);
+    }
     Announce({.replaced = true});
     emit stateChanged();
 }
 
 void HistoryEditor::StartNew() {
-    model_.ClearResults();
+    model_.ReplaceResults({});
     {
         const QScopedValueRollback clearing(pushing_, true);
         undoStack_->clear();
@@ -142,7 +165,9 @@ void HistoryEditor::StartNew() {
     fileName_.clear();
     loadedPartly_ = false;
     // An empty history with no file is nothing to recover.
-    journal_.RecordReplaced({}, {}, true);
+    if (journal_.isOn()) {
+        journal_.RecordReplaced(JournalReplace({}), {}, true);
+    }
     Announce({.replaced = true});
     emit stateChanged();
 }
@@ -166,7 +191,7 @@ void HistoryEditor::Announce(const HistoryChange& change) {
 }
 
 bool HistoryEditor::isModified() const {
-    return !undoStack_->isClean();
+    return !undoStack_->isClean() || !waiting_.empty();
 }
 
 int HistoryEditor::unsavedSpinCount() const {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/model/SpinModel.h"
+#include "core/recovery/JournalFormat.h"
 
 #include "ui/edit/HistoryChange.h"
 
@@ -43,13 +44,21 @@ public:
     void ApplyInsert(int position, std::span<const std::int8_t> spins);
     void ApplyRemove(int position, int count);
 
-    // A load replays a file outside the undo history: BeginLoad empties the history
-    // and starts a fresh undo history, AppendLoaded records one stored spin, EndLoad
-    // writes the whole history to the journal as one block. complete: the whole file
-    // was read, so the history is the file's.
+    // A load reads its file beside the history, which it replaces in one step at the
+    // end, outside the undo history. The window goes on meanwhile; spins recorded then
+    // are the newest of all, so they wait and are recorded after the file's, each as the
+    // step it would have been. Corrections meanwhile act on the history the window shows.
+    // The journal so only ever holds histories the window held, in the order it held them.
+    //
+    // BeginLoad: recorded spins wait from now on. AppendLoaded: the next spins read.
+    // EndLoad: they become the history, with a fresh undo history (complete: the whole
+    // file was read, so the history is the file's). AbandonLoad: the file changed
+    // nothing. Both end the load, record the spins that waited and return their count.
     void BeginLoad();
-    void AppendLoaded(int n);
-    void EndLoad(const QString& file, bool complete);
+    void AppendLoaded(std::span<const std::int8_t> spins);
+    int EndLoad(const QString& file, bool complete);
+    int AbandonLoad();
+    bool isLoading() const { return loading_; }
 
     // The history of a run that did not end cleanly, counted as unsaved.
     void Restore(std::span<const std::int8_t> spins, const QString& file);
@@ -61,6 +70,7 @@ public:
     // written, so the file holds exactly the history.
     void MarkSaved(const QString& file, bool unchanged);
 
+    // The history differs from its file, or spins wait to be recorded.
     bool isModified() const;
     // How many spins the history holds that its file does not, when every step since
     // the file matched was a recorded or inserted spin; -1 when removals, a load cut
@@ -85,9 +95,16 @@ signals:
     void stepRedone(const QString& logText);
 
 private:
+    // A step recorded while a file was read.
+    struct WaitingStep {
+        std::vector<std::int8_t> spins;
+        QString text;
+    };
+
     void Announce(const HistoryChange& change);
     void Push(QUndoCommand* step);
     void TellUndoneOrRedone(int index);
+    int RecordWaiting();
 
     SpinModel& model_;
     RecoveryJournal& journal_;
@@ -97,6 +114,13 @@ private:
     int stepIndex_ = 0;  // the undo history's index as last told
     bool loadedPartly_ = false;
     bool pushing_ = false;
+
+    bool loading_ = false;
+    std::vector<std::int8_t> loaded_;
+    // The journal's record of the loaded history, written as the spins are read, so that
+    // a long file costs no long stretch at its end.
+    JournalReplaceRecord loadedRecord_;
+    std::vector<WaitingStep> waiting_;
 };
 
 }  // namespace orvanta

@@ -46,7 +46,9 @@ SpinEntry::SpinEntry(QWidget* window, HistoryEditor& editor, MainPage& page, std
         const bool inserting = pendingInsert_->isActive();
         Enter(n);
         if (!inserting) {
-            Say(QStringLiteral("Recorded %1 as spin %2.").arg(n).arg(editor_.model().SpinCount()));
+            Say(editor_.isLoading()
+                    ? QStringLiteral("%1 is recorded after the spins of the file being read.").arg(n)
+                    : QStringLiteral("Recorded %1 as spin %2.").arg(n).arg(editor_.model().SpinCount()));
         }
     });
     connect(keyboard_, &KeyboardEntry::refused, this, &SpinEntry::Say);

@@ -64,7 +64,6 @@ bool DocumentCommands::New() {
     if (running_ || !ConfirmUnsavedSpins(NextStep::StartingNew)) {
         return false;
     }
-    emit replacing();
     editor_.StartNew();
     ShowStatus("A new, empty history.");
     return true;
@@ -90,18 +89,15 @@ bool DocumentCommands::SaveAs() {
     return !path.isEmpty() && SaveResultsFileTo(path);
 }
 
-// The load replays the file outside the undo history and starts a fresh one.
+// The file is read beside the history and replaces it in one step: the views follow
+// once, at the end. A spin entered meanwhile is recorded after the file's spins.
 bool DocumentCommands::LoadResultsFileFrom(const QString& path) {
     return RunFileCommand([&] {
-        const LoadTarget target{[this] {
-                                    emit replacing();
-                                    editor_.BeginLoad();
-                                },
-                                [this](int n) { editor_.AppendLoaded(n); }, closing_};
-        const TransferOutcome outcome = orvanta::LoadResultsFile(path, target);
-        if (outcome.replaced) {
-            editor_.EndLoad(path, outcome.ok);
-        }
+        editor_.BeginLoad();
+        const TransferOutcome outcome = orvanta::LoadResultsFile(
+            path, {[this](std::span<const std::int8_t> spins) { editor_.AppendLoaded(spins); }, closing_});
+        const int waited =
+            outcome.replaced && !closing_() ? editor_.EndLoad(path, outcome.ok) : editor_.AbandonLoad();
         if (outcome.ok) {
             RememberRecent(path);
             ShowStatus(QStringLiteral("Loaded %1 from \"%2\".")
@@ -109,6 +105,10 @@ bool DocumentCommands::LoadResultsFileFrom(const QString& path) {
         } else if (!outcome.message.isEmpty()) {
             ShowStatus(outcome.message);
             ShowFailure(outcome.message);
+        }
+        if (waited > 0) {
+            ShowStatus(QStringLiteral("%1 entered while the file was read %2 recorded after its spins.")
+                           .arg(SpinCountText(waited), waited == 1 ? "was" : "were"));
         }
         return outcome.ok;
     });

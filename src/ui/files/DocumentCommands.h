@@ -52,10 +52,6 @@ public:
     // The files last opened or saved that still exist, newest first.
     QStringList recentFiles() const;
 
-signals:
-    // The history is about to be replaced (a load, a new history).
-    void replacing();
-
 private:
     void UpdateCaption();
     void RememberRecent(const QString& path);

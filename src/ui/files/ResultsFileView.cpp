@@ -8,6 +8,7 @@
 #include <QFile>
 
 #include <string>
+#include <vector>
 
 #include "core/files/ResultsFile.h"
 
@@ -60,13 +61,6 @@ TransferOutcome LoadResultsFile(const QString& path, const LoadTarget& target) {
     ResultsFileReader reader;
     FramePacer pacer;
     TransferOutcome outcome;
-    // The history goes only once the file has shown it holds spins.
-    const auto replaceHistory = [&] {
-        if (!outcome.replaced) {
-            target.clearResults();
-            outcome.replaced = true;
-        }
-    };
     // " The 3 spins read before that are kept.", or that nothing changed.
     const auto kept = [&](const char* which) {
         return outcome.replaced
@@ -77,8 +71,11 @@ TransferOutcome LoadResultsFile(const QString& path, const LoadTarget& target) {
     // A file cut short by another program while it is read ends early; its last
     // field may then be a cut-off record ("3" of "36"), which must not be stored.
     const qint64 sizeAtOpen = file.isSequential() ? 0 : file.size();
+    // The window shows at once that it waits, and then once a frame.
+    QCoreApplication::processEvents();
     qint64 bytesRead = 0;
     std::string chunk;
+    std::vector<std::int8_t> spins;
     bool atEnd = false;
     while (!atEnd) {
         chunk.resize(static_cast<std::size_t>(kChunkBytes));
@@ -106,29 +103,31 @@ TransferOutcome LoadResultsFile(const QString& path, const LoadTarget& target) {
         } else {
             reader.Feed(chunk);
         }
-        while (const std::optional<ResultsField> field = reader.Next()) {
-            if (!field->IsSpin()) {
-                QCoreApplication::processEvents();
-                if (!outcome.replaced) {
-                    return Failure(QStringLiteral("\"%1\" is not a results file: %2. Nothing was changed.")
-                                       .arg(Shown(path), FromStd(DescribeUnusableField(*field))),
-                                   outcome);
-                }
-                return Failure(
-                    QStringLiteral("Loading \"%1\" stopped at %2.%3")
-                        .arg(Shown(path), FromStd(DescribeUnusableField(*field)), kept("before it")),
-                    outcome);
+        spins.clear();
+        const std::optional<ResultsField> unusable = reader.TakeSpins(spins);
+        if (!spins.empty()) {
+            target.addSpins(spins);
+            outcome.spins += static_cast<long long>(spins.size());
+            outcome.replaced = true;
+        }
+        if (unusable) {
+            QCoreApplication::processEvents();
+            if (!outcome.replaced) {
+                return Failure(QStringLiteral("\"%1\" is not a results file: %2. Nothing was changed.")
+                                   .arg(Shown(path), FromStd(DescribeUnusableField(*unusable))),
+                               outcome);
             }
-            replaceHistory();
-            target.addResult(field->number);
-            ++outcome.spins;
-            pacer.Tick();
-            if (target.cancelled()) {
-                return Failure({}, outcome);
-            }
+            return Failure(
+                QStringLiteral("Loading \"%1\" stopped at %2.%3")
+                    .arg(Shown(path), FromStd(DescribeUnusableField(*unusable)), kept("before it")),
+                outcome);
+        }
+        pacer.Tick();
+        if (target.cancelled()) {
+            return Failure({}, outcome);
         }
     }
-    replaceHistory();  // an empty file holds an empty history
+    outcome.replaced = true;  // an empty file holds an empty history
     QCoreApplication::processEvents();
     return outcome;
 }

@@ -4,7 +4,9 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <functional>
+#include <span>
 
 #include "core/model/SpinModel.h"
 
@@ -16,24 +18,22 @@ struct TransferOutcome {
     bool ok = true;
     QString message;
     long long spins = 0;    // spins loaded or written
-    bool replaced = false;  // a load emptied the history and filled it from the file
+    bool replaced = false;  // a load's spins replace the history
 };
 
-// The window's side of a load: what recording a spin does, and when to give up
-// (the program is closing).
+// The window's side of a load: where the spins read go, piece by piece and in order,
+// and when to give up (the program is closing).
 struct LoadTarget {
-    std::function<void()> clearResults;
-    std::function<void(int)> addResult;
+    std::function<void(std::span<const std::int8_t>)> addSpins;
     std::function<bool()> cancelled;
 };
 
-// Replays a results file: empties the model, then records every stored spin in order.
-// Pending events are processed at least once per frame and after the last spin, so the
-// window repaints and a click between two stored spins is recorded there. A field that
-// is no wheel number ends the load; the spins before it stay. When the very first
-// field is unusable the file is no results file (a picture, a program) and the model
-// is left as it was: the history is emptied only once a first spin has been read, or
-// the file turned out to be empty.
+// Reads a results file and hands its spins to target as they are read. Pending events
+// are processed at least once per frame and once after the last record, so the window
+// stays alive through a long file. A field that is no wheel number ends the load; the
+// spins before it stay. outcome.replaced tells whether what was read replaces the
+// history: not when the very first field is unusable, for then the file is no results
+// file (a picture, a program), but when a first spin was read or the file is empty.
 TransferOutcome LoadResultsFile(const QString& path, const LoadTarget& target);
 
 // Writes the history as it is when the save starts through a temporary file that

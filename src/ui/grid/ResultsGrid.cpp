@@ -7,12 +7,12 @@
 #include <QSignalBlocker>
 
 #include <algorithm>
+#include <memory>
 
-#include "core/colors/CellColors.h"
 #include "core/model/Category.h"
 
-#include "ui/QtConvert.h"
 #include "ui/TabControl.h"
+#include "ui/grid/HistoryRows.h"
 #include "ui/widgets/FlexGrid.h"
 #include "ui/widgets/GridScrollBar.h"
 
@@ -32,11 +32,11 @@ int DigitCount(int number) {
 
 }  // namespace
 
-ResultsGrid::ResultsGrid(const SpinModel& model, QWidget* page)
-    : QObject(page),
-      model_(model),
-      grid_(new FlexGrid(kWindowRows + 1, kCategoryCount + 1, 1, 1, page)),
-      scroll_(new GridScrollBar(kWindowRows, page)) {
+ResultsGrid::ResultsGrid(const SpinModel& model, QWidget* page) : QObject(page), model_(model) {
+    auto rows = std::make_unique<HistoryRows>(model_, kWindowRows, page->palette());
+    rows_ = rows.get();
+    grid_ = new FlexGrid(std::move(rows), page);
+    scroll_ = new GridScrollBar(kWindowRows, page);
     grid_->setObjectName("FlexGrid1");
     grid_->setAccessibleName("Results");
     TabControl::Place(grid_, 240, 720, 4575, 5055);
@@ -48,18 +48,6 @@ ResultsGrid::ResultsGrid(const SpinModel& model, QWidget* page)
     connect(scroll_, &QScrollBar::valueChanged, this, &ResultsGrid::UpdateGridMain);
     connect(grid_, &FlexGrid::clicked, this, [this](const QModelIndex& index) { PickRow(index.row()); });
     grid_->installEventFilter(this);
-
-    for (int n = 0; n < kNumberCount; ++n) {
-        const NumberInfo& info = model_.Table()[static_cast<std::size_t>(n)];
-        for (const Category& category : kCategories) {
-            const int column = category.Column;
-            const std::string& code = info.*category.Field;
-            // The number column shows a blank where a sign would stand.
-            const QString text = column == 1 ? QStringLiteral(" ") + QString::number(n) : FromStd(code);
-            rowLooks_[static_cast<std::size_t>(n)][static_cast<std::size_t>(column - 1)] = {
-                text, ToQColor(GetTextColor(column)), ToQColor(GetBackColor(code, column))};
-        }
-    }
 }
 
 void ResultsGrid::SetColumnWidths() {
@@ -69,9 +57,7 @@ void ResultsGrid::SetColumnWidths() {
 }
 
 void ResultsGrid::WriteHeaders() {
-    for (const Category& category : kCategories) {
-        grid_->setCellText(0, category.Column, FromStd(category.Header));
-    }
+    rows_->ShowHeaders();
 }
 
 void ResultsGrid::FollowHistory(const HistoryChange& change) {
@@ -90,27 +76,27 @@ void ResultsGrid::UpdateGridMain() {
         // inside the spins after the history was emptied and refilled. The refresh
         // below already shows the clamped position; no second refresh is needed.
         const QSignalBlocker blocker(scroll_);
-        scroll_->setMaximum(std::max(0, count - kWindowRows));
+        scroll_->setMaximum(std::max(0, count - visibleRows()));
     }
-
-    grid_->BeginUpdate();
-    const int first = count > kWindowRows ? count - (kWindowRows - 1) : 1;
-    const int offset = scroll_->value();
-    int row = 0;
-    for (int slot = count - offset; slot >= first - offset; --slot) {
-        WriteRow(++row, slot);
-    }
-    // Rows the window no longer reaches would otherwise keep spins of an earlier history.
-    for (int empty = row + 1; empty <= kWindowRows; ++empty) {
-        for (int column = 0; column <= kCategoryCount; ++column) {
-            grid_->ClearCell(empty, column);
-        }
-    }
+    rows_->ShowFrom(scroll_->value());
     const int selected = SelectedSlot();
-    const int selectedRow = count - offset - selected + 1;
-    grid_->setMarkedRow(selected > 0 && selectedRow >= 1 && selectedRow <= row ? selectedRow : -1);
-    grid_->EndUpdate();
+    const int selectedRow = count - scroll_->value() - selected + 1;
+    grid_->setMarkedRow(selected > 0 && rows_->SlotAt(selectedRow) == selected ? selectedRow : -1);
     FitPositionColumn(count);
+}
+
+int ResultsGrid::visibleRows() const {
+    return rows_->visibleRows();
+}
+
+void ResultsGrid::setVisibleRows(int rows) {
+    rows = std::max(1, rows);
+    if (rows == visibleRows()) {
+        return;
+    }
+    rows_->setVisibleRows(rows);
+    scroll_->setRowsPerPage(rows);
+    UpdateGridMain();
 }
 
 // The position column is as wide as the layout makes it, and wider once positions
@@ -151,9 +137,7 @@ void ResultsGrid::FollowChange(int position, int removed, int inserted) {
 }
 
 void ResultsGrid::PickRow(int row) {
-    const int count = model_.SpinCount();
-    const int slot = count - scroll_->value() - row + 1;
-    if (row >= 1 && row <= kWindowRows && slot >= 1 && slot <= count) {
+    if (const int slot = rows_->SlotAt(row); slot > 0) {
         SelectSlot(slot);
     }
 }
@@ -163,8 +147,8 @@ void ResultsGrid::ScrollTo(int slot) {
     const int newestShown = model_.SpinCount() - scroll_->value();
     if (slot > newestShown) {
         scroll_->setValue(model_.SpinCount() - slot);
-    } else if (slot <= newestShown - kWindowRows) {
-        scroll_->setValue(model_.SpinCount() - slot - (kWindowRows - 1));
+    } else if (slot <= newestShown - visibleRows()) {
+        scroll_->setValue(model_.SpinCount() - slot - (visibleRows() - 1));
     }
 }
 
@@ -198,15 +182,6 @@ bool ResultsGrid::eventFilter(QObject* watched, QEvent* event) {
             return true;
         default:
             return QObject::eventFilter(watched, event);
-    }
-}
-
-void ResultsGrid::WriteRow(int row, int slot) {
-    grid_->setCellNumber(row, 0, slot);
-    const RowLook& look = rowLooks_[static_cast<std::size_t>(model_.SpinAt(slot))];
-    for (int column = 1; column <= kCategoryCount; ++column) {
-        const CellLook& cell = look[static_cast<std::size_t>(column - 1)];
-        grid_->setCell(row, column, cell.text, cell.textColor, cell.backColor);
     }
 }
 

@@ -2,28 +2,27 @@
 
 #pragma once
 
-#include <QColor>
 #include <QObject>
-#include <QString>
-
-#include <array>
 
 #include "core/model/SpinModel.h"
 
 #include "ui/edit/HistoryChange.h"
+#include "ui/widgets/GridScrollBar.h"
 
-class QScrollBar;
 class QWidget;
 
 namespace orvanta {
 
 class FlexGrid;
+class HistoryRows;
 
-// FlexGrid1 and ScrollMain: the newest 19 spins, newest at the top, one column per
-// category, and the scroll bar that walks the window back through older spins.
+// FlexGrid1 and ScrollMain: a window of the newest spins, newest at the top, one column
+// per category, and the scroll bar that walks the window back through older spins. The
+// rows are read from the history when the grid paints.
 class ResultsGrid : public QObject {
     Q_OBJECT
 public:
+    // The rows the layout shows.
     static constexpr int kWindowRows = 19;
 
     ResultsGrid(const SpinModel& model, QWidget* page);
@@ -31,11 +30,16 @@ public:
     void SetColumnWidths();
     void WriteHeaders();
 
-    // Rewrites the window of spins from the model.
+    // Brings the window in line with the history: the scroll range, the rows shown and
+    // the pick. What it costs does not depend on the history's length.
     void UpdateGridMain();
     // Follows a change of the history: the pick stays on its spin, and the window of
     // spins is rewritten.
     void FollowHistory(const HistoryChange& change);
+
+    // How many spins the window shows at once; the scroll range follows it.
+    int visibleRows() const;
+    void setVisibleRows(int rows);
 
     // The spin that "Remove Item" and "Insert Item" act on: the one the user picked
     // (a click on its row), else the newest; 0 when the history is empty.
@@ -60,23 +64,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void WriteRow(int row, int slot);
     void FitPositionColumn(int newestPosition);
     void PickRow(int row);
     void ScrollTo(int slot);
 
-    // What a row shows of each number never changes, so it is worked out once.
-    struct CellLook {
-        QString text;
-        QColor textColor;
-        QColor backColor;
-    };
-    using RowLook = std::array<CellLook, 8>;
-
     const SpinModel& model_;
-    std::array<RowLook, kNumberCount> rowLooks_;
+    HistoryRows* rows_;
     FlexGrid* grid_;
-    QScrollBar* scroll_;
+    GridScrollBar* scroll_;
     int positionDigits_ = 0;
     int pickedSlot_ = 0;
 };

@@ -149,20 +149,23 @@ void RecoveryJournal::RecordRemoved(int position, int count) {
     Append(JournalRemove(position, count), true);
 }
 
-void RecoveryJournal::RecordReplaced(std::span<const std::int8_t> spins, const QString& file,
+void RecoveryJournal::RecordReplaced(const std::string& replaceRecord, const QString& file,
                                      bool matchesFile) {
     if (!isOn()) {
         return;
     }
     // Everything before is superseded: the journal is written anew and put in place of
     // the old one in one step, so that a crash leaves one or the other whole. When the
-    // new one cannot be written, the old one stays as it was.
-    std::string bytes = JournalHeader(ThisRun()) + JournalReplace(spins) + JournalFile(file.toStdString());
+    // new one cannot be written, the old one stays as it was. The record of a long
+    // history is written as it is, never copied.
+    const std::string header = JournalHeader(ThisRun());
+    std::string tail = JournalFile(file.toStdString());
     if (matchesFile) {
-        bytes += JournalClean();
+        tail += JournalClean();
     }
     CheckedFileWriter replacement(path_, DeviceTarget::Refuse);
-    if (!replacement.Open().isEmpty() || !replacement.Write(bytes) || !replacement.Commit().isEmpty()) {
+    if (!replacement.Open().isEmpty() || !replacement.Write(header) || !replacement.Write(replaceRecord) ||
+        !replacement.Write(tail) || !replacement.Commit().isEmpty()) {
         TurnOff(QStringLiteral("writing %1 failed (%2)").arg(Shown(path_), replacement.failure()));
         return;
     }

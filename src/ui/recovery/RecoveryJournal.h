@@ -44,8 +44,8 @@ public:
     void RecordInserted(int position, std::span<const std::int8_t> spins);
     void RecordRemoved(int position, int count);
     // The whole history anew (a load, a restore), written as one block that replaces
-    // everything before it.
-    void RecordReplaced(std::span<const std::int8_t> spins, const QString& file, bool matchesFile);
+    // everything before it. replaceRecord: the history's JournalReplace record.
+    void RecordReplaced(const std::string& replaceRecord, const QString& file, bool matchesFile);
     void RecordSaved(const QString& file, bool matchesFile);
     void RecordMatchesFile();
     // The run ends with nothing left unsaved: the journal goes, and so do the

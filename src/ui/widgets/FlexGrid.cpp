@@ -2,7 +2,6 @@
 
 #include "ui/widgets/FlexGrid.h"
 
-#include <QAbstractTableModel>
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -21,6 +20,7 @@
 #include <vector>
 
 #include "ui/Twips.h"
+#include "ui/widgets/GridModel.h"
 #include "ui/widgets/GridScrollBar.h"
 
 namespace orvanta {
@@ -76,162 +76,49 @@ struct Cell {
 
 }  // namespace
 
-class FlexGridModel : public QAbstractTableModel {
+// The cells a grid holds itself: written one by one, kept until written again.
+class StoredCells : public GridModel {
 public:
-    FlexGridModel(int rows, int columns, int fixedRows, int fixedColumns, const QPalette& palette)
-        : rows_(rows),
+    StoredCells(int rows, int columns, int fixedRows, int fixedColumns, const QPalette& palette)
+        : GridModel(rows, columns, fixedRows, fixedColumns, palette),
           columns_(columns),
-          fixedRows_(fixedRows),
-          fixedColumns_(fixedColumns),
-          cells_(static_cast<std::size_t>(rows * columns)),
-          alignments_(static_cast<std::size_t>(columns)),
-          fixedBack_(palette.color(QPalette::Button)),
-          fixedText_(palette.color(QPalette::ButtonText)),
-          markedBack_(palette.color(QPalette::Highlight)),
-          markedText_(palette.color(QPalette::HighlightedText)),
-          defaultBack_(palette.color(QPalette::Base)),
-          defaultText_(palette.color(QPalette::Text)) {}
-
-    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : rows_; }
-    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : columns_; }
-
-    QVariant data(const QModelIndex& index, int role) const override {
-        if (!index.isValid()) {
-            return {};
-        }
-        const Cell& cell = at(index.row(), index.column());
-        const bool fixed = index.row() < fixedRows_ || index.column() < fixedColumns_;
-        const bool marked = fixed && index.row() == markedRow_;
-        switch (role) {
-            case Qt::DisplayRole:
-                return cell.text.ToString();
-            case Qt::BackgroundRole:
-                return marked ? markedBack_ : fixed ? fixedBack_ : cell.backColor.value_or(defaultBack_);
-            case Qt::ForegroundRole:
-                return marked ? markedText_ : fixed ? fixedText_ : cell.textColor.value_or(defaultText_);
-            case Qt::TextAlignmentRole:
-                return QVariant::fromValue(Alignment(index.column(), cell.text.ToString()));
-            default:
-                return {};
-        }
-    }
-
-    Qt::ItemFlags flags(const QModelIndex& index) const override {
-        return index.isValid() ? Qt::ItemIsEnabled : Qt::NoItemFlags;
-    }
+          cells_(static_cast<std::size_t>(rows * columns)) {}
 
     Cell& at(int row, int column) { return cells_[static_cast<std::size_t>(row * columns_ + column)]; }
     const Cell& at(int row, int column) const {
         return cells_[static_cast<std::size_t>(row * columns_ + column)];
     }
-    bool contains(int row, int column) const {
-        return row >= 0 && row < rows_ && column >= 0 && column < columns_;
-    }
 
-    void setAlignment(int column, Qt::Alignment alignment) {
-        alignments_[static_cast<std::size_t>(column)] = alignment;
-        changedAll();
-    }
-    void setDefaultText(const QColor& color) {
-        defaultText_ = color;
-        changedAll();
-    }
-    void setDefaultBack(const QColor& color) {
-        defaultBack_ = color;
-        changedAll();
-    }
     // Rows are kept from the top: a grid that grows gets blank rows at its foot.
-    void setRows(int rows) {
-        beginResetModel();
-        rows_ = rows;
-        cells_.resize(static_cast<std::size_t>(rows * columns_));
-        endResetModel();
+    void ResizeRows(int rows) {
+        cells_.resize(static_cast<std::size_t>(std::max(rows, rowCount()) * columns_));
+        setRows(rows);
+        cells_.resize(static_cast<std::size_t>(rowCount() * columns_));
     }
 
-    int markedRow() const { return markedRow_; }
-    void setMarkedRow(int row) {
-        if (row == markedRow_) {
-            return;
-        }
-        const int before = markedRow_;
-        markedRow_ = row;
-        for (const int changedRow : {before, row}) {
-            if (changedRow >= 0 && changedRow < rows_) {
-                changed(changedRow, 0);
-                changed(changedRow, columns_ - 1);
-            }
-        }
-    }
-
-    // A batch collects the changed area and reports it once at its end.
-    void begin() { ++batchDepth_; }
-    void end() {
-        if (batchDepth_ > 0 && --batchDepth_ == 0 && dirtyTop_ <= dirtyBottom_) {
-            emit dataChanged(index(dirtyTop_, dirtyLeft_), index(dirtyBottom_, dirtyRight_));
-            resetDirty();
-        }
-    }
-    void changed(int row, int column) {
-        if (batchDepth_ == 0) {
-            const QModelIndex cell = index(row, column);
-            emit dataChanged(cell, cell);
-            return;
-        }
-        dirtyTop_ = std::min(dirtyTop_, row);
-        dirtyBottom_ = std::max(dirtyBottom_, row);
-        dirtyLeft_ = std::min(dirtyLeft_, column);
-        dirtyRight_ = std::max(dirtyRight_, column);
-    }
-    void changedAll() {
-        if (batchDepth_ == 0) {
-            emit dataChanged(index(0, 0), index(rows_ - 1, columns_ - 1));
-            return;
-        }
-        changed(0, 0);
-        changed(rows_ - 1, columns_ - 1);
-    }
+protected:
+    QString text(int row, int column) const override { return at(row, column).text.ToString(); }
+    std::optional<QColor> textColor(int row, int column) const override { return at(row, column).textColor; }
+    std::optional<QColor> backColor(int row, int column) const override { return at(row, column).backColor; }
 
 private:
-    // Without an alignment of its own a column aligns like the classic grid:
-    // numbers to the right, text to the left.
-    Qt::Alignment Alignment(int column, const QString& text) const {
-        const std::optional<Qt::Alignment>& own = alignments_[static_cast<std::size_t>(column)];
-        if (own) {
-            return *own;
-        }
-        bool numeric = false;
-        text.trimmed().toDouble(&numeric);
-        return (numeric ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
-    }
-
-    void resetDirty() {
-        dirtyTop_ = dirtyLeft_ = std::numeric_limits<int>::max();
-        dirtyBottom_ = dirtyRight_ = -1;
-    }
-
-    int rows_;
     int columns_;
-    int fixedRows_;
-    int fixedColumns_;
     std::vector<Cell> cells_;
-    std::vector<std::optional<Qt::Alignment>> alignments_;
-    QColor fixedBack_;
-    QColor fixedText_;
-    QColor markedBack_;
-    QColor markedText_;
-    QColor defaultBack_;
-    QColor defaultText_;
-    int markedRow_ = -1;
-    int batchDepth_ = 0;
-    int dirtyTop_ = std::numeric_limits<int>::max();
-    int dirtyLeft_ = std::numeric_limits<int>::max();
-    int dirtyBottom_ = -1;
-    int dirtyRight_ = -1;
 };
 
 FlexGrid::FlexGrid(int rows, int columns, int fixedRows, int fixedColumns, QWidget* parent)
-    : QTableView(parent),
-      model_(std::make_unique<FlexGridModel>(rows, columns, fixedRows, fixedColumns, palette())) {
+    : QTableView(parent) {
+    auto cells = std::make_unique<StoredCells>(rows, columns, fixedRows, fixedColumns, palette());
+    cells_ = cells.get();
+    SetUp(std::move(cells));
+}
+
+FlexGrid::FlexGrid(std::unique_ptr<GridModel> model, QWidget* parent) : QTableView(parent) {
+    SetUp(std::move(model));
+}
+
+void FlexGrid::SetUp(std::unique_ptr<GridModel> model) {
+    model_ = std::move(model);
     setModel(model_.get());
     horizontalHeader()->hide();
     verticalHeader()->hide();
@@ -262,8 +149,8 @@ int FlexGrid::columnCount() const {
 }
 
 void FlexGrid::setRowCount(int rows) {
-    if (rows != rowCount() && rows > 0) {
-        model_->setRows(rows);
+    if (cells_ != nullptr && rows != rowCount() && rows > 0) {
+        cells_->ResizeRows(rows);
     }
 }
 
@@ -292,52 +179,55 @@ void FlexGrid::setColumnAlignment(int column, Qt::Alignment alignment) {
     }
 }
 
+namespace {
+
+// The cell a write goes to; none outside the grid, or in a grid whose model holds no cells.
+Cell* Writable(StoredCells* cells, int row, int column) {
+    return cells != nullptr && cells->contains(row, column) ? &cells->at(row, column) : nullptr;
+}
+
+}  // namespace
+
 void FlexGrid::setCellText(int row, int column, const QString& text) {
-    if (!model_->contains(row, column)) {
-        return;
+    if (Cell* cell = Writable(cells_, row, column)) {
+        cell->text.Set(text);
+        cells_->changed(row, column);
     }
-    model_->at(row, column).text.Set(text);
-    model_->changed(row, column);
 }
 
 QString FlexGrid::cellText(int row, int column) const {
-    return model_->contains(row, column) ? model_->at(row, column).text.ToString() : QString();
+    return model_->contains(row, column) ? model_->index(row, column).data().toString() : QString();
 }
 
 void FlexGrid::setCellTextColor(int row, int column, const QColor& color) {
-    if (!model_->contains(row, column)) {
-        return;
+    if (Cell* cell = Writable(cells_, row, column)) {
+        cell->textColor = color;
+        cells_->changed(row, column);
     }
-    model_->at(row, column).textColor = color;
-    model_->changed(row, column);
 }
 
 void FlexGrid::setCellBackColor(int row, int column, const QColor& color) {
-    if (!model_->contains(row, column)) {
-        return;
+    if (Cell* cell = Writable(cells_, row, column)) {
+        cell->backColor = color;
+        cells_->changed(row, column);
     }
-    model_->at(row, column).backColor = color;
-    model_->changed(row, column);
 }
 
 void FlexGrid::setCell(int row, int column, const QString& text, const QColor& textColor,
                        const QColor& backColor) {
-    if (!model_->contains(row, column)) {
-        return;
+    if (Cell* cell = Writable(cells_, row, column)) {
+        cell->text.Set(text);
+        cell->textColor = textColor;
+        cell->backColor = backColor;
+        cells_->changed(row, column);
     }
-    Cell& cell = model_->at(row, column);
-    cell.text.Set(text);
-    cell.textColor = textColor;
-    cell.backColor = backColor;
-    model_->changed(row, column);
 }
 
 void FlexGrid::setCellNumber(int row, int column, long long number) {
-    if (!model_->contains(row, column)) {
-        return;
+    if (Cell* cell = Writable(cells_, row, column)) {
+        cell->text.SetNumber(number);
+        cells_->changed(row, column);
     }
-    model_->at(row, column).text.SetNumber(number);
-    model_->changed(row, column);
 }
 
 void FlexGrid::setDefaultTextColor(const QColor& color) {
@@ -348,11 +238,10 @@ void FlexGrid::setDefaultBackColor(const QColor& color) {
 }
 
 void FlexGrid::ClearCell(int row, int column) {
-    if (!model_->contains(row, column)) {
-        return;
+    if (Cell* cell = Writable(cells_, row, column)) {
+        *cell = {};
+        cells_->changed(row, column);
     }
-    model_->at(row, column) = {};
-    model_->changed(row, column);
 }
 
 void FlexGrid::ClearAll() {

@@ -11,7 +11,8 @@ class QScrollBar;
 
 namespace orvanta {
 
-class FlexGridModel;
+class GridModel;
+class StoredCells;
 
 // The grid control of the layout: a fixed number of rows and columns, fixed rows and
 // columns drawn in the button-face colours, and per-cell text, text colour and
@@ -20,12 +21,16 @@ class FlexGridModel;
 class FlexGrid : public QTableView {
     Q_OBJECT
 public:
+    // A grid that holds its cells, written one by one.
     FlexGrid(int rows, int columns, int fixedRows, int fixedColumns, QWidget* parent = nullptr);
+    // A grid that shows what model holds when it paints; it takes no cell writes.
+    explicit FlexGrid(std::unique_ptr<GridModel> model, QWidget* parent = nullptr);
     ~FlexGrid() override;
 
     int rowCount() const;
     int columnCount() const;
     // A grid that grows with its page shows more rows; the cells of the rows kept stay.
+    // (A grid over a model of its own leaves its rows to the model.)
     void setRowCount(int rows);
     int rowHeight() const;
 
@@ -69,7 +74,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    std::unique_ptr<FlexGridModel> model_;
+    void SetUp(std::unique_ptr<GridModel> model);
+
+    std::unique_ptr<GridModel> model_;
+    StoredCells* cells_ = nullptr;  // model_ when the grid holds its cells
     QScrollBar* scrollBar_ = nullptr;
 };
 

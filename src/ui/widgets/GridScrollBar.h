@@ -16,7 +16,7 @@ class GridScrollBar : public QScrollBar {
 public:
     GridScrollBar(int rowsPerPage, QWidget* parent);
 
-    // The grid shows more rows once its page grows.
+    // The rows the grid shows at once: what Page Up/Down and Ctrl with the wheel move.
     void setRowsPerPage(int rows) { rowsPerPage_ = rows; }
 
     // The keys the bar answers: arrows up and down, Page Up/Down, Home and End.

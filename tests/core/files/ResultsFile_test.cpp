@@ -71,6 +71,30 @@ Outcome ReadInChunks(std::string_view bytes, std::size_t chunk) {
     return ReadSplitAt(bytes, cuts);
 }
 
+// The same, the way a load reads: every spin at once into a vector.
+Outcome TakeSplitAt(std::string_view bytes, const std::vector<std::size_t>& cuts) {
+    ResultsFileReader reader;
+    Outcome outcome;
+    std::vector<std::int8_t> spins;
+    const auto take = [&] {
+        if (!outcome.stop) {
+            outcome.stop = reader.TakeSpins(spins);
+        }
+    };
+    std::size_t from = 0;
+    for (std::size_t cut : cuts) {
+        reader.Feed(bytes.substr(from, cut - from));
+        take();
+        from = cut;
+    }
+    reader.Feed(bytes.substr(from));
+    take();
+    reader.Finish();
+    take();
+    outcome.spins.assign(spins.begin(), spins.end());
+    return outcome;
+}
+
 Outcome Spins(std::vector<int> spins) {
     return Outcome{std::move(spins), std::nullopt};
 }
@@ -115,6 +139,17 @@ TEST_P(ReadResultsFile, InChunksOfEverySize) {
     const std::string& bytes = GetParam().bytes;
     for (std::size_t chunk = 1; chunk < bytes.size(); ++chunk) {
         EXPECT_EQ(ReadInChunks(bytes, chunk), GetParam().expected) << "chunks of " << chunk;
+    }
+}
+
+TEST_P(ReadResultsFile, TakenAsSpinsInChunksOfEverySize) {
+    const std::string& bytes = GetParam().bytes;
+    for (std::size_t chunk = 1; chunk <= bytes.size() + 1; ++chunk) {
+        std::vector<std::size_t> cuts;
+        for (std::size_t at = chunk; at < bytes.size(); at += chunk) {
+            cuts.push_back(at);
+        }
+        EXPECT_EQ(TakeSplitAt(bytes, cuts), GetParam().expected) << "chunks of " << chunk;
     }
 }
 
@@ -336,6 +371,32 @@ TEST(ResultsFileReaderTest, RandomBytesReadTheSameInAnyPieces) {
         for (int n : whole.spins) {
             ASSERT_TRUE(n >= 0 && n <= 36);
         }
+    }
+}
+
+// Records near the ones the program writes, and the small differences that the quick
+// way of reading must leave to the field by field way, read the same both ways
+// however the file is cut.
+TEST(ResultsFileReaderTest, RandomRecordsTakenAsSpinsReadAsFieldByField) {
+    constexpr std::string_view kPieces[] = {"7 \r\n", "17\r\n", "36\n",  "0\r",         "5 \t\n", "\r\n",
+                                            "\n",     "37\r\n", "123\n", "4,",          " 9\n",   "\"8\"\r\n",
+                                            "1.5\n",  "x\n",    "3",     "\xEF\xBB\xBF"};
+    std::mt19937 random(24);
+    for (int round = 0; round < 3000; ++round) {
+        std::string bytes;
+        const int count = std::uniform_int_distribution<int>(0, 30)(random);
+        for (int i = 0; i < count; ++i) {
+            // Mostly plain records, so that runs of them reach the quick way.
+            const std::size_t piece = random() % 3 == 0 ? random() % std::size(kPieces) : random() % 3;
+            bytes += kPieces[piece];
+        }
+        const Outcome whole = ReadSplitAt(bytes, {});
+        const std::size_t chunk = std::uniform_int_distribution<std::size_t>(1, 9)(random);
+        std::vector<std::size_t> cuts;
+        for (std::size_t at = chunk; at < bytes.size(); at += chunk) {
+            cuts.push_back(at);
+        }
+        ASSERT_EQ(TakeSplitAt(bytes, cuts), whole) << "round " << round << ", chunks of " << chunk;
     }
 }
 

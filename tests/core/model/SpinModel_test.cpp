@@ -192,6 +192,31 @@ TEST_F(SpinModelTest, InsertionsAndRemovalsKeepTheTalliesOfTheHistory) {
     ExpectInvariants(model_);
 }
 
+// A history taken whole (a load) has the tallies of the same spins entered one by one;
+// a single number off the wheel, a negative byte too, refuses it all.
+TEST_F(SpinModelTest, AHistoryTakenWholeIsTalliedAsEnteredOneByOne) {
+    Add({5, 5});
+    std::mt19937 random(24);
+    std::vector<std::int8_t> spins(5000);
+    for (auto& n : spins) {
+        n = static_cast<std::int8_t>(random() % 37);
+    }
+    ASSERT_TRUE(model_.ReplaceResults(spins));
+    SpinModel rebuilt(table_);
+    for (const std::int8_t n : spins) {
+        rebuilt.AddResult(n);
+    }
+    EXPECT_EQ(model_.Spins(), spins);
+    EXPECT_EQ(model_.Tallies(), rebuilt.Tallies());
+    for (const std::int8_t bad : {std::int8_t{37}, std::int8_t{-1}}) {
+        std::vector<std::int8_t> spoiled = spins;
+        spoiled[2500] = bad;
+        EXPECT_FALSE(model_.ReplaceResults(spoiled));
+        EXPECT_EQ(model_.Spins(), spins);
+        EXPECT_EQ(model_.Tallies(), rebuilt.Tallies());
+    }
+}
+
 TEST_F(SpinModelTest, EditsOutsideTheHistoryChangeNothing) {
     Add({5, 17});
     const std::vector<std::int8_t> offTheWheel{3, 37};

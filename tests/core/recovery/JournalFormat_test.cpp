@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -30,6 +32,23 @@ TEST(JournalFormat, ReplaysEveryRecord) {
     EXPECT_TRUE(journal.unsaved);
     EXPECT_EQ(journal.damagedLine, 0);
     EXPECT_TRUE(journal.WorthRestoring());
+}
+
+// A history read from a long file is written to the journal piece by piece as it is
+// read: the same record as the history written whole, and read back spin for spin.
+TEST(JournalFormat, AReplacedHistoryWrittenInPiecesReadsBackWhole) {
+    Spins spins(5000);
+    for (std::size_t i = 0; i < spins.size(); ++i) {
+        spins[i] = static_cast<std::int8_t>(i * 7 % 37);
+    }
+    JournalReplaceRecord record;
+    for (std::size_t at = 0, piece = 0; at < spins.size(); at += piece++) {
+        record.Append(std::span(spins).subspan(at, std::min(piece, spins.size() - at)));
+    }
+    const std::string whole = record.Take();
+    EXPECT_EQ(whole, JournalReplace(spins));
+    EXPECT_EQ(ReadJournal(JournalHeader("run-2") + whole).spins, spins);
+    EXPECT_EQ(record.Take(), JournalReplace({}));
 }
 
 struct SavedRow {

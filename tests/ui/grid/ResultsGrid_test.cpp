@@ -3,6 +3,7 @@
 #include "ui/grid/ResultsGrid.h"
 
 #include <QScrollBar>
+#include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -108,6 +109,22 @@ TEST_F(ResultsGridTest, RangeFollowsLongHistoriesBeyondSixteenBits) {
     EXPECT_EQ(grid_.scrollBar()->maximum(), 70000 - 19);
     grid_.scrollBar()->setValue(grid_.scrollBar()->maximum());
     EXPECT_EQ(Positions(), Countdown(19, 1));
+}
+
+// A taller window shows more rows, a shorter one fewer; the scroll range and a page of
+// the scroll bar follow, and the window stays where it was in the history.
+TEST_F(ResultsGridTest, TheNumberOfRowsShownCanChange) {
+    SpinMany(30);
+    grid_.setVisibleRows(25);
+    EXPECT_EQ(grid_.grid()->rowCount(), 26);
+    EXPECT_EQ(grid_.scrollBar()->maximum(), 5);
+    EXPECT_EQ(ColumnTexts(grid_.grid(), 0, 1, 25), Countdown(30, 6, 25));
+    grid_.scrollBar()->setValue(5);
+    grid_.setVisibleRows(10);
+    EXPECT_EQ(grid_.scrollBar()->maximum(), 20);
+    EXPECT_EQ(ColumnTexts(grid_.grid(), 0, 1, 10), Countdown(25, 16, 10));
+    QTest::keyClick(grid_.scrollBar(), Qt::Key_PageDown);
+    EXPECT_EQ(ColumnTexts(grid_.grid(), 0, 1, 10), Countdown(15, 6, 10));
 }
 
 // Column 0 is as wide as the layout stores it until positions outgrow it, then as wide
