@@ -5,7 +5,9 @@
 // grids, charts and lists take the room they are given.
 #include <QApplication>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 #include <QWindow>
 
@@ -105,6 +107,24 @@ TEST_P(GrowingWindowTest, EveryPageTakesTheRoomItIsGiven) {
         EXPECT_GE(gained.width(), extra.width() * 9 / 10) << page;
         EXPECT_GE(gained.height(), extra.height() * 9 / 10) << page;
     }
+}
+
+// The results grid and the follower lists show as many whole rows as they hold, newest
+// spin on top, and the scroll range follows.
+TEST_P(GrowingWindowTest, GridsShowAsManyRowsAsFit) {
+    window_.RecordSpins(std::vector<int>(500, 7));
+    window_.AddResult(36);
+    window_.CalcPastResults();
+    for (const char* name : {"FlexGrid1", "SearchGrid1", "SearchGrid2"}) {
+        const auto* grid = find<QTableView>(name);
+        const int rows = grid->model()->rowCount();
+        const int rowHeight = grid->rowHeight(0);
+        EXPECT_LE(rows * rowHeight, grid->viewport()->height()) << name;
+        EXPECT_GT((rows + 1) * rowHeight, grid->viewport()->height()) << name;
+    }
+    const auto* results = find<QTableView>("FlexGrid1");
+    EXPECT_EQ(testing::CellText(results, 1, 0), "501");
+    EXPECT_EQ(find<QScrollBar>("ScrollMain")->maximum(), 501 - (results->model()->rowCount() - 1));
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, GrowingWindowTest,

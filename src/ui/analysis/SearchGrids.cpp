@@ -43,8 +43,9 @@ bool SearchGrids::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void SearchGrids::FitEntries() {
+    // As many whole rows as the grid holds, the layout's 18 entries at its first size.
     const FlexGrid* grid = panes_[0].grid;
-    const int entries = kVisibleEntries + std::max(0, grid->height() - baseHeight_) / grid->rowHeight();
+    const int entries = grid->height() > baseHeight_ ? grid->RowsThatFit() - 1 : kVisibleEntries;
     if (entries == visibleEntries_) {
         return;
     }

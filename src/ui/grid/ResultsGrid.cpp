@@ -12,6 +12,7 @@
 #include "core/model/Category.h"
 
 #include "ui/TabControl.h"
+#include "ui/Twips.h"
 #include "ui/grid/HistoryRows.h"
 #include "ui/widgets/FlexGrid.h"
 #include "ui/widgets/GridScrollBar.h"
@@ -48,11 +49,42 @@ ResultsGrid::ResultsGrid(const SpinModel& model, QWidget* page) : QObject(page),
     connect(scroll_, &QScrollBar::valueChanged, this, &ResultsGrid::UpdateGridMain);
     connect(grid_, &FlexGrid::clicked, this, [this](const QModelIndex& index) { PickRow(index.row()); });
     grid_->installEventFilter(this);
+    baseSize_ = grid_->size();
 }
 
 void ResultsGrid::SetColumnWidths() {
     for (int column = 0; column <= kCategoryCount; ++column) {
         grid_->setColumnWidthTwips(column, kColumnWidthsTwips[column]);
+    }
+    columnsSet_ = true;
+    FitToSize();
+}
+
+// A grid larger than the layout's shows as many whole rows as its height holds (the
+// layout's 19 at the first size) and shares its extra width out among the category
+// columns.
+void ResultsGrid::FitToSize() {
+    const QSize extra = (grid_->size() - baseSize_).expandedTo(QSize(0, 0));
+    if (extra.height() > 0) {
+        setVisibleRows(grid_->RowsThatFit() - 1);
+    } else {
+        setVisibleRows(kWindowRows);
+    }
+    if (!columnsSet_) {
+        return;
+    }
+    int categoriesWidth = 0;
+    for (int column = 1; column <= kCategoryCount; ++column) {
+        categoriesWidth += TwipsToPixels(kColumnWidthsTwips[column]);
+    }
+    int given = 0;
+    for (int column = 1; column <= kCategoryCount; ++column) {
+        const int base = TwipsToPixels(kColumnWidthsTwips[column]);
+        given += base;
+        // Edges scaled, so the shares add up to the whole extra width.
+        const int before = (given - base) + extra.width() * (given - base) / categoriesWidth;
+        const int after = given + extra.width() * given / categoriesWidth;
+        grid_->setColumnWidth(column, after - before);
     }
 }
 
@@ -153,6 +185,9 @@ void ResultsGrid::ScrollTo(int slot) {
 }
 
 bool ResultsGrid::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == grid_ && event->type() == QEvent::Resize) {
+        FitToSize();
+    }
     if (watched != grid_ || event->type() != QEvent::KeyPress) {
         return QObject::eventFilter(watched, event);
     }

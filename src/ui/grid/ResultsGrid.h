@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QObject>
+#include <QSize>
 
 #include "core/model/SpinModel.h"
 
@@ -65,6 +66,7 @@ protected:
 
 private:
     void FitPositionColumn(int newestPosition);
+    void FitToSize();
     void PickRow(int row);
     void ScrollTo(int slot);
 
@@ -74,6 +76,8 @@ private:
     GridScrollBar* scroll_;
     int positionDigits_ = 0;
     int pickedSlot_ = 0;
+    QSize baseSize_;  // the grid's size at the window's first size
+    bool columnsSet_ = false;
 };
 
 }  // namespace orvanta

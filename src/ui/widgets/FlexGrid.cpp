@@ -158,6 +158,10 @@ int FlexGrid::rowHeight() const {
     return verticalHeader()->defaultSectionSize();
 }
 
+int FlexGrid::RowsThatFit() const {
+    return std::max(1, (height() - 2 * frameWidth()) / rowHeight());
+}
+
 void FlexGrid::setColumnWidthTwips(int column, int twips) {
     setColumnWidth(column, TwipsToPixels(twips));
 }
@@ -291,7 +295,12 @@ void FlexGrid::paintEvent(QPaintEvent* event) {
     }
     const QRect band =
         visualRect(model_->index(row, 0)).united(visualRect(model_->index(row, columnCount() - 1)));
+    // The row is tinted with the selection colour, light enough that each cell's own
+    // colour still reads, and framed, so the pick stands out at a glance.
     QPainter painter(viewport());
+    QColor tint = palette().color(QPalette::Highlight);
+    tint.setAlpha(64);
+    painter.fillRect(band, tint);
     painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
     painter.drawRect(band.adjusted(1, 1, -1, -1));
 }

@@ -33,6 +33,9 @@ public:
     // (A grid over a model of its own leaves its rows to the model.)
     void setRowCount(int rows);
     int rowHeight() const;
+    // How many whole rows the grid's height holds inside its frame. Right for a resize
+    // event on its way to the grid, before the grid has laid out its viewport anew.
+    int RowsThatFit() const;
 
     void setColumnWidthTwips(int column, int twips);
     // As wide as the text needs to show whole in the column, and never narrower than twips.
