@@ -19,9 +19,9 @@ constexpr std::size_t kChunkBytes = 64 * 1024;
 constexpr int kSpinsPerChunk = static_cast<int>(kChunkBytes / kResultsRecordBytes);
 
 SpinModel& MillionSpinModel() {
-    static const NumberTable table = BuildNumberTable();
+    static const NumberTable kTable = BuildNumberTable();
     static SpinModel model = [] {
-        SpinModel m(table);
+        SpinModel m(kTable);
         std::mt19937 random(1);
         std::uniform_int_distribution<int> number(0, 36);
         for (int i = 0; i < kSpins; ++i) {

@@ -36,12 +36,12 @@ BENCHMARK(BM_AddResult);
 
 // One refresh of the results grid colours 19 rows of 9 cells.
 void BM_GetBackColor(benchmark::State& state) {
-    constexpr std::array<std::string_view, 9> codes = {"17", "B ", "O ", "L ", "2 ", "6 ", "2 ", "3 ", "-"};
+    constexpr std::array<std::string_view, 9> kCodes = {"17", "B ", "O ", "L ", "2 ", "6 ", "2 ", "3 ", "-"};
     for (auto _ : state) {
         for (int column = 1; column <= 8; ++column) {
-            benchmark::DoNotOptimize(GetBackColor(codes[static_cast<std::size_t>(column)], column));
+            benchmark::DoNotOptimize(GetBackColor(kCodes[static_cast<std::size_t>(column)], column));
         }
-        benchmark::DoNotOptimize(GetBackColor(codes[0], 1));
+        benchmark::DoNotOptimize(GetBackColor(kCodes[0], 1));
     }
     state.SetItemsProcessed(state.iterations() * 9);
 }

@@ -7,11 +7,11 @@
 // The resources live in a static library: register them before the first use, or
 // the linker may leave them out of the program.
 static void RegisterPictures() {
-    static const bool registered = [] {
+    static const bool kRegistered = [] {
         Q_INIT_RESOURCE(assets);
         return true;
     }();
-    (void)registered;
+    (void)kRegistered;
 }
 
 namespace orvanta {

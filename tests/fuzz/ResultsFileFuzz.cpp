@@ -90,8 +90,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                   : taken[i] == whole[i]);
     }
 
-    static const orvanta::NumberTable table = orvanta::BuildNumberTable();
-    orvanta::SpinModel model(table);
+    static const orvanta::NumberTable kTable = orvanta::BuildNumberTable();
+    orvanta::SpinModel model(kTable);
     for (std::size_t i = 0; i < whole.size(); ++i) {
         const auto& field = whole[i];
         if (field.IsSpin()) {

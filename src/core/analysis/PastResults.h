@@ -13,13 +13,13 @@ namespace orvanta {
 // The two follower lists of one analysis run; every entry is a code blank-padded
 // to two characters ("R ", "17"), the most recent occurrence first.
 struct PastResults {
-    std::vector<std::string> List1;  // followers of the latest run in the history
-    std::vector<std::string> List2;  // followers found by the last recursive pass
+    std::vector<std::string> list1;  // followers of the latest run in the history
+    std::vector<std::string> list2;  // followers found by the last recursive pass
 };
 
 // Takes the last runLength spins of the category named by categoryText as the
-// pattern, collects the spin that followed every earlier occurrence (List1), then
-// repeats the search recursionDepth times on the collected list itself (List2).
+// pattern, collects the spin that followed every earlier occurrence (list1), then
+// repeats the search recursionDepth times on the collected list itself (list2).
 // A text that names no category compares nothing: every window matches and its
 // entry is blank. The lists have no length limit.
 PastResults SearchPastResults(const SpinModel& model, std::string_view categoryText, int runLength,

@@ -77,15 +77,15 @@ std::string DescribePastResults(const SpinModel& model, std::string_view categor
                " to have come before: nothing to search.";
     }
     const std::string run = RunText(model, *category, runLength);
-    if (results.List1.empty()) {
+    if (results.list1.empty()) {
         return run + ": no earlier run of this length in " + spins + ".";
     }
-    const std::size_t found = results.List1.size();
+    const std::size_t found = results.list1.size();
     std::string text = run + ": " + FormatCount(static_cast<long long>(found)) +
                        (found == 1 ? " earlier run" : " earlier runs") + "; next came " +
-                       ListTotals(results.List1) + ".";
+                       ListTotals(results.list1) + ".";
     if (recursionDepth > 0) {
-        text += results.List2.empty() ? " List 2 is empty." : " List 2: " + ListTotals(results.List2) + ".";
+        text += results.list2.empty() ? " List 2 is empty." : " List 2: " + ListTotals(results.list2) + ".";
     }
     return text;
 }

@@ -94,7 +94,7 @@ std::string Calculator::EvaluateBound(const TokenList& tokens, std::string_view 
 }
 
 std::string Calculator::RunLoop(const TokenList& line, const std::stop_token& stop) {
-    if (line[2].Kind != tkName || line[3].Text != "=") {
+    if (line[2].Kind != TokenKind::Name || line[3].Text != "=") {
         return {};
     }
 
@@ -128,11 +128,11 @@ std::string Calculator::RunLoop(const TokenList& line, const std::stop_token& st
         }
         // The step is one token: a number or a variable (a negative step needs one).
         separator = endStop + 2;
-        if (line[separator].Kind != tkSeparator) {
+        if (line[separator].Kind != TokenKind::Separator) {
             lastError_ = "the loop's STEP must be one number or name, then ':'";
             return "Error";
         }
-    } else if (line[separator].Kind != tkSeparator) {
+    } else if (line[separator].Kind != TokenKind::Separator) {
         lastError_ = "the loop has no ':' before its body";
         return "Error";
     }

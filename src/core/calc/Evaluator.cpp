@@ -101,7 +101,7 @@ private:
     Token& Work(int i) { return work_[static_cast<std::size_t>(i)]; }
 
     void TakeAssignment() {
-        if (n_ >= 2 && Work(2).Text == "=" && Work(1).Kind == tkName) {
+        if (n_ >= 2 && Work(2).Text == "=" && Work(1).Kind == TokenKind::Name) {
             target_ = std::move(Work(1).Text);
             Work(1) = Token{};
             Work(2) = Token{};
@@ -114,9 +114,9 @@ private:
 
     void SubstituteVariables() {
         for (int i = 1; i <= n_; ++i) {
-            if (Work(i).Kind == tkName) {
+            if (Work(i).Kind == TokenKind::Name) {
                 Work(i).Text = variables_.GetVariable(Work(i).Text);
-                Work(i).Kind = tkNumber;
+                Work(i).Kind = TokenKind::Number;
             }
         }
     }
@@ -128,8 +128,8 @@ private:
             const Token& before = Work(i);
             Token& sign = Work(i + 1);
             Token& number = Work(i + 2);
-            if (sign.Kind != tkOperator || number.Kind != tkNumber || before.Kind == tkNumber ||
-                before.Kind == tkClose) {
+            if (sign.Kind != TokenKind::Operator || number.Kind != TokenKind::Number ||
+                before.Kind == TokenKind::Number || before.Kind == TokenKind::Close) {
                 continue;
             }
             if (sign.Text != "-") {
@@ -145,9 +145,9 @@ private:
     std::string UnbalancedBracket() {
         int depth = 0;
         for (int i = 1; i <= n_; ++i) {
-            if (Work(i).Kind == tkOpen) {
+            if (Work(i).Kind == TokenKind::Open) {
                 ++depth;
-            } else if (Work(i).Kind == tkClose) {
+            } else if (Work(i).Kind == TokenKind::Close) {
                 --depth;
             }
             if (depth < 0) {
@@ -162,7 +162,7 @@ private:
     // slip. Otherwise the statement held nothing, or too many values.
     std::string LeftOverReason() const {
         for (const Token& token : source_.Tokens()) {
-            if (token.Kind == tkNumber) {
+            if (token.Kind == TokenKind::Number) {
                 try {
                     ParseNumber(token.Text);
                 } catch (const EvaluationAborted& notANumber) {
@@ -202,25 +202,25 @@ private:
         for (int i = 1; i <= n_; ++i) {
             Token& token = Work(i);
             switch (token.Kind) {
-                case tkNumber:
+                case TokenKind::Number:
                     AppendOutput(output_, std::move(token));
                     break;
-                case tkOpen:
+                case TokenKind::Open:
                     Push(std::move(token));
                     break;
-                case tkClose:
-                    while (Top().Kind != tkOpen) {
+                case TokenKind::Close:
+                    while (Top().Kind != TokenKind::Open) {
                         PopToOutput();
                     }
                     --sp_;
                     stack_[sp_] = Token{};
                     break;
-                case tkOperator:
-                case tkFunction: {
+                case TokenKind::Operator:
+                case TokenKind::Function: {
                     const int precedence = Precedence(token);
-                    if (Top().Kind != tkOpen && Precedence(Top()) >= precedence) {
+                    if (Top().Kind != TokenKind::Open && Precedence(Top()) >= precedence) {
                         PopToOutput();
-                        while (sp_ > 1 && Top().Kind != tkOpen && Precedence(Top()) >= precedence) {
+                        while (sp_ > 1 && Top().Kind != TokenKind::Open && Precedence(Top()) >= precedence) {
                             PopToOutput();
                         }
                     }
@@ -288,19 +288,19 @@ private:
     // The reported failure of a function that gave a failure text, if one did.
     std::optional<Evaluation> EvaluatePostfix() {
         for (Token& entry : output_) {
-            if (entry.Kind == tkNumber) {
+            if (entry.Kind == TokenKind::Number) {
                 Push(std::move(entry));
-            } else if (entry.Kind == tkOperator) {
+            } else if (entry.Kind == TokenKind::Operator) {
                 const double right = PopOperand(entry);
                 const double left = PopOperand(entry);
-                Push(Token{FormatNumber(Apply(entry.Text[0], left, right)), tkNumber});
-            } else if (entry.Kind == tkFunction) {
+                Push(Token{FormatNumber(Apply(entry.Text[0], left, right)), TokenKind::Number});
+            } else if (entry.Kind == TokenKind::Function) {
                 const double argument = PopOperand(entry);
                 const MathResult result = ApplyFunction(entry.Text, argument);
                 if (result.Failed()) {
                     return Evaluation{"Error: " + std::string(result.failure), std::string(result.failure)};
                 }
-                Push(Token{FormatNumber(result.value), tkNumber});
+                Push(Token{FormatNumber(result.value), TokenKind::Number});
             }
         }
         return std::nullopt;
@@ -323,10 +323,10 @@ std::string NotANumberReason(const TokenList& tokens, int firstSlot, const Varia
                              std::string_view text, const EvaluationAborted& refusal) {
     for (int slot = firstSlot; slot <= tokens.Count(); ++slot) {
         const Token& token = tokens[slot];
-        if (token.Kind == tkNumber && token.Text == text) {
+        if (token.Kind == TokenKind::Number && token.Text == text) {
             break;
         }
-        if (token.Kind == tkName && variables.GetVariable(token.Text) == text) {
+        if (token.Kind == TokenKind::Name && variables.GetVariable(token.Text) == text) {
             return text.empty() ? Quoted(token.Text) + " has no value"
                                 : Quoted(token.Text) + " holds " + Quoted(text) + ", which is no number";
         }

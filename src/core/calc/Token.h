@@ -9,24 +9,27 @@
 namespace orvanta {
 
 // The numbers are fixed: the evaluator's rules are written in terms of them.
-enum TokenKind : std::int16_t {
-    tkEmpty = 0,
-    tkOpen = 1,
-    tkClose = 2,
-    tkOperator = 3,
-    tkNumber = 4,
-    tkName = 5,
-    tkFunction = 6,
-    tkSeparator = 7,
-    tkKeyword = 8,
+enum class TokenKind : std::int16_t {
+    Empty = 0,
+    Open = 1,
+    Close = 2,
+    Operator = 3,
+    Number = 4,
+    Name = 5,
+    Function = 6,
+    Separator = 7,
+    Keyword = 8,
 };
 
+// NOLINTBEGIN(readability-identifier-naming): the fields of a documented record keep
+// the names that tools and tests outside the program know.
 struct Token {
     std::string Text;  // as typed, letter case kept
-    TokenKind Kind = tkEmpty;
+    TokenKind Kind = TokenKind::Empty;
 
-    bool IsEmpty() const { return Kind == tkEmpty && Text.empty(); }
+    bool IsEmpty() const { return Kind == TokenKind::Empty && Text.empty(); }
 };
+// NOLINTEND(readability-identifier-naming)
 
 // Slots 0 to 255; slot 0 is never used, tokens fill slots 1, 2, 3, ... and the
 // list ends at the first empty slot. Reading any slot past the stored tokens

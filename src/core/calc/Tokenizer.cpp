@@ -11,24 +11,24 @@ namespace orvanta {
 
 namespace {
 
-// The kind of a delimiter token; tkEmpty for the space and for word characters.
+// The kind of a delimiter token; TokenKind::Empty for the space and for word characters.
 TokenKind DelimiterKind(char c) {
     switch (c) {
         case '(':
-            return tkOpen;
+            return TokenKind::Open;
         case ')':
-            return tkClose;
+            return TokenKind::Close;
         case ':':
-            return tkSeparator;
+            return TokenKind::Separator;
         case '+':
         case '-':
         case '*':
         case '/':
         case '^':
         case '=':
-            return tkOperator;
+            return TokenKind::Operator;
         default:
-            return tkEmpty;
+            return TokenKind::Empty;
     }
 }
 
@@ -36,16 +36,16 @@ TokenKind DelimiterKind(char c) {
 
 TokenKind ClassifyWord(std::string_view word) {
     if (!word.empty() && word.front() >= '0' && word.front() <= '9') {
-        return tkNumber;
+        return TokenKind::Number;
     }
     if (IsFunctionName(word)) {
-        return tkFunction;
+        return TokenKind::Function;
     }
     if (EqualIgnoringAsciiCase(word, "for") || EqualIgnoringAsciiCase(word, "to") ||
         EqualIgnoringAsciiCase(word, "step")) {
-        return tkKeyword;
+        return TokenKind::Keyword;
     }
-    return tkName;
+    return TokenKind::Name;
 }
 
 TokenList Tokenize(std::string_view line) {
@@ -68,12 +68,12 @@ TokenList Tokenize(std::string_view line) {
     };
     for (const char c : line) {
         const TokenKind delimiter = DelimiterKind(c);
-        if (delimiter == tkEmpty && c != ' ') {
+        if (delimiter == TokenKind::Empty && c != ' ') {
             word.push_back(c);
             continue;
         }
         closeWord();
-        if (delimiter != tkEmpty) {
+        if (delimiter != TokenKind::Empty) {
             tokens.Append(std::string(1, c), delimiter);
         }
     }

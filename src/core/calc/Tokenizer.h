@@ -8,8 +8,8 @@
 
 namespace orvanta {
 
-// The kind of a word: tkNumber when it starts with an ASCII digit, then
-// tkFunction or tkKeyword ("for", "to", "step") in any letter case, else tkName.
+// The kind of a word: TokenKind::Number when it starts with an ASCII digit, then
+// TokenKind::Function or TokenKind::Keyword ("for", "to", "step") in any letter case, else TokenKind::Name.
 TokenKind ClassifyWord(std::string_view word);
 
 // Splits a calculator line into tokens. Words are separated by spaces and by

@@ -8,10 +8,13 @@
 
 namespace orvanta {
 
+// NOLINTBEGIN(readability-identifier-naming): the fields of a documented record keep
+// the names that tools and tests outside the program know.
 struct Variable {
     std::string Name;   // as last stored; empty marks a free slot
     std::string Value;  // exactly as the evaluator produced it
 };
+// NOLINTEND(readability-identifier-naming)
 
 // The calculator's named values: slots 0 to 255, slot 0 unused, new names in
 // slots 1 to 254 in order of first store, slot 255 searched but never filled.

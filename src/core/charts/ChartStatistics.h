@@ -20,6 +20,8 @@ inline constexpr std::array kChartKinds = {ChartKind::Color, ChartKind::HighLow,
                                            ChartKind::Row,   ChartKind::Column,  ChartKind::N12,
                                            ChartKind::N6,    ChartKind::Sector};
 
+// NOLINTBEGIN(readability-identifier-naming): the fields of a documented record keep
+// the names that tools and tests outside the program know.
 struct ChartPoint {
     std::string Label;       // the point's name, fixed
     std::string CountLabel;  // the count as text; empty until the first spin
@@ -49,6 +51,7 @@ struct ChartKindInfo {
     std::string_view TabCaption;  // the caption of the large instance's own tab
     std::span<const ChartPointStyle> Points;
 };
+// NOLINTEND(readability-identifier-naming)
 
 const ChartKindInfo& InfoOf(ChartKind kind);
 

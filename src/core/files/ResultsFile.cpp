@@ -184,10 +184,10 @@ std::string DescribeUnusableField(const ResultsField& field) {
         if (byte >= 0x20 && byte < 0x7F) {
             shown += static_cast<char>(byte);
         } else {
-            constexpr std::string_view hex = "0123456789ABCDEF";
+            constexpr std::string_view kHex = "0123456789ABCDEF";
             shown += "\\x";
-            shown += hex[byte >> 4];
-            shown += hex[byte & 0x0F];
+            shown += kHex[byte >> 4];
+            shown += kHex[byte & 0x0F];
         }
     }
     if (field.text.size() > kShownBytes || field.kind == ResultsField::Kind::TooLong) {

@@ -13,6 +13,8 @@ inline constexpr int kNumberCount = kHighestNumber + 1;
 
 // The classification codes of one wheel number, trimmed ("-" where the number
 // has no value in a classification, which happens only for 0).
+// NOLINTBEGIN(readability-identifier-naming): the fields of a documented record keep
+// the names that tools and tests outside the program know.
 struct NumberInfo {
     std::string Number;
     std::string Color;
@@ -24,6 +26,7 @@ struct NumberInfo {
     std::string Column;
     std::string Sector;
 };
+// NOLINTEND(readability-identifier-naming)
 
 // Indexed by the wheel number 0 to 36.
 using NumberTable = std::array<NumberInfo, kNumberCount>;

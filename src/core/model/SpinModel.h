@@ -14,6 +14,8 @@ namespace orvanta {
 
 // Running counts per classification value. Element 0 of every array is never
 // counted. Counts are int so that nothing wraps on long histories.
+// NOLINTBEGIN(readability-identifier-naming): the fields of a documented record keep
+// the names that tools and tests outside the program know.
 struct SpinTallies {
     std::array<int, 13> RowCount{};
     std::array<int, 7> SectorCount{};
@@ -30,6 +32,7 @@ struct SpinTallies {
 
     bool operator==(const SpinTallies&) const = default;
 };
+// NOLINTEND(readability-identifier-naming)
 
 // The ordered history of spins and the tallies per classification value. It has no
 // fixed capacity; corrections insert and remove spins anywhere, and the tallies stay

@@ -45,7 +45,7 @@ double EvidencePower(double hitProbability, std::int64_t spins, int histories, s
 }
 
 std::int64_t FewestSpinsForAlarm() {
-    static const std::int64_t fewest = [] {
+    static const std::int64_t kFewest = [] {
         for (std::int64_t spins = 1;; ++spins) {
             for (int number = 0; number < kPocketCount; ++number) {
                 std::array<std::int64_t, kPocketCount> counts{};
@@ -56,7 +56,7 @@ std::int64_t FewestSpinsForAlarm() {
             }
         }
     }();
-    return fewest;
+    return kFewest;
 }
 
 }  // namespace orvanta

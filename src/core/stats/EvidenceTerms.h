@@ -99,7 +99,7 @@ inline double LogGamma(double x) {
 // log Gamma(A share) of every group, concentration and cell: they depend on no
 // spin, and working them out once halves the cost of a figure.
 inline double PriorLogGamma(std::size_t group, std::size_t concentration, int cell) {
-    static const auto table = [] {
+    static const auto kTable = [] {
         std::array<std::array<std::array<double, kPocketCount + 1>, kConcentrationCount>, kGroupCount> t{};
         for (std::size_t g = 0; g < kGroupCount; ++g) {
             for (std::size_t c = 0; c < kConcentrationCount; ++c) {
@@ -112,7 +112,7 @@ inline double PriorLogGamma(std::size_t group, std::size_t concentration, int ce
         }
         return t;
     }();
-    return table[group][concentration][static_cast<std::size_t>(cell < 0 ? kPocketCount : cell)];
+    return kTable[group][concentration][static_cast<std::size_t>(cell < 0 ? kPocketCount : cell)];
 }
 
 // The log Bayes factor of a Dirichlet(A share_1, ..., A share_k) mixture of the

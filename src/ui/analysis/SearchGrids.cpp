@@ -87,8 +87,8 @@ void SearchGrids::Clear() {
 }
 
 void SearchGrids::SetLists(PastResults results) {
-    panes_[0].list = std::move(results.List1);
-    panes_[1].list = std::move(results.List2);
+    panes_[0].list = std::move(results.list1);
+    panes_[1].list = std::move(results.list2);
     for (const Pane& pane : panes_) {
         const QString totals = FromStd(ListTotals(pane.list));
         pane.grid->setToolTip(totals.isEmpty() ? QString() : pane.grid->accessibleName() + ": " + totals);

@@ -233,11 +233,11 @@ void StatChart::SyncSeries() {
         }
     }
     const ValueAxisScale scale = ScaleValueAxis(maxValue, MaxAxisIntervals());
-    if (valueAxis_->min() != 0 || valueAxis_->max() != scale.Top) {
-        valueAxis_->setRange(0, scale.Top);
+    if (valueAxis_->min() != 0 || valueAxis_->max() != scale.top) {
+        valueAxis_->setRange(0, scale.top);
     }
-    if (valueAxis_->tickCount() != scale.Intervals + 1) {
-        valueAxis_->setTickCount(scale.Intervals + 1);
+    if (valueAxis_->tickCount() != scale.intervals + 1) {
+        valueAxis_->setTickCount(scale.intervals + 1);
     }
     LayOutLegend();
 }

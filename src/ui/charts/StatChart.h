@@ -21,10 +21,10 @@ class QValueAxis;
 
 namespace orvanta {
 
-// The value axis of the bar view: from 0 to Top in Intervals equal whole-number steps.
+// The value axis of the bar view: from 0 to top in intervals equal whole-number steps.
 struct ValueAxisScale {
-    int Top = 1;
-    int Intervals = 1;
+    int top = 1;
+    int intervals = 1;
 
     bool operator==(const ValueAxisScale&) const = default;
 };

@@ -118,10 +118,10 @@ void MainPage::CreatePictures(QWidget* page) {
 }
 
 void MainPage::CreateTableAreas(QWidget* page) {
-    for (const HotSpot& spot : std::ranges::reverse_view(kHotSpots)) {
-        auto* area = Named(new ClickArea(page), spot.objectName, QString("Choose %1").arg(spot.category));
-        TabControl::Place(area, spot.box);
-        const QString category = spot.category;
+    for (auto spot = kHotSpots.rbegin(); spot != kHotSpots.rend(); ++spot) {
+        auto* area = Named(new ClickArea(page), spot->objectName, QString("Choose %1").arg(spot->category));
+        TabControl::Place(area, spot->box);
+        const QString category = spot->category;
         connect(area, &ClickArea::clicked, this,
                 [this, category] { pastResults_->categoryBox()->setEditText(category); });
     }

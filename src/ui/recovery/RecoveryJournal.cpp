@@ -30,8 +30,8 @@ constexpr int kMostJournals = 1000;
 // window closed without the user's word, as tests and embedding programs do) is never
 // offered as the leftover of a crash.
 const std::string& ThisRun() {
-    static const std::string run = QUuid::createUuid().toString(QUuid::WithoutBraces).toStdString();
-    return run;
+    static const std::string kRun = QUuid::createUuid().toString(QUuid::WithoutBraces).toStdString();
+    return kRun;
 }
 
 QString Shown(const QString& path) {

@@ -125,8 +125,8 @@ void BiasChart::SetReport(const WheelBiasReport& report) {
     const double top = std::max({static_cast<double>(highest), expected + twoSigma, 1.0}) * 1.05;
     const ValueAxisScale scale = ScaleValueAxis(
         static_cast<int>(std::min<double>(std::ceil(top), std::numeric_limits<int>::max())), 5);
-    countAxis_->setRange(0, scale.Top);
-    countAxis_->setTickCount(scale.Intervals + 1);
+    countAxis_->setRange(0, scale.top);
+    countAxis_->setTickCount(scale.intervals + 1);
 }
 
 void BiasChart::FitPocketLabels(const QRectF& plotArea) {

@@ -16,10 +16,10 @@ namespace orvanta {
 
 namespace {
 
-constexpr const char* kHeadings[NumberFiguresModel::ColumnCount] = {"Number", "Count", "Expected",
-                                                                    "z",      "Gap",   "Chance of gap"};
+constexpr const char* kHeadings[NumberFiguresModel::kColumnCount] = {"Number", "Count", "Expected",
+                                                                     "z",      "Gap",   "Chance of gap"};
 
-constexpr const char* kHeadingTips[NumberFiguresModel::ColumnCount] = {
+constexpr const char* kHeadingTips[NumberFiguresModel::kColumnCount] = {
     "The pockets in the order of the wheel, clockwise from 0. Click a heading to sort; click Number to "
     "return to the wheel's order.",
     "How often the number came.",
@@ -66,7 +66,7 @@ NumberFiguresModel::NumberFiguresModel(QObject* parent)
 void NumberFiguresModel::SetReport(const WheelBiasReport& report) {
     numbers_ = report.numbers;
     spins_ = report.spins;
-    emit dataChanged(index(0, 0), index(kPocketCount - 1, ColumnCount - 1));
+    emit dataChanged(index(0, 0), index(kPocketCount - 1, kColumnCount - 1));
 }
 
 int NumberFiguresModel::rowCount(const QModelIndex& parent) const {
@@ -74,24 +74,24 @@ int NumberFiguresModel::rowCount(const QModelIndex& parent) const {
 }
 
 int NumberFiguresModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : ColumnCount;
+    return parent.isValid() ? 0 : kColumnCount;
 }
 
 QString NumberFiguresModel::Text(const NumberFigures& figures, int column) const {
     // With no spins there is no deviation, gap or chance to speak of.
     const bool any = spins_ > 0;
     switch (column) {
-        case NumberColumn:
+        case kNumberColumn:
             return QString::number(figures.number);
-        case CountColumn:
+        case kCountColumn:
             return FromStd(FormatCount(figures.count));
-        case ExpectedColumn:
+        case kExpectedColumn:
             return FromStd(FormatGrouped(figures.expected, figures.expected < 1.0 && any ? 2 : 1));
-        case ZColumn:
+        case kZColumn:
             return any ? FromStd(FormatSigned(figures.z)) : QStringLiteral("\u2013");
-        case GapColumn:
+        case kGapColumn:
             return any ? FromStd(FormatCount(figures.gap)) : QStringLiteral("\u2013");
-        case GapChanceColumn:
+        case kGapChanceColumn:
             return any ? FromStd(FormatProbability(figures.gapChance)) : QStringLiteral("\u2013");
         default:
             return {};
@@ -111,15 +111,15 @@ QVariant NumberFiguresModel::data(const QModelIndex& index, int role) const {
             return QStringLiteral("%1: %2").arg(kHeadings[column], Text(figures, column));
         case kSortRole:
             switch (column) {
-                case NumberColumn:
+                case kNumberColumn:
                     return index.row();
-                case CountColumn:
+                case kCountColumn:
                     return static_cast<qlonglong>(figures.count);
-                case ExpectedColumn:
+                case kExpectedColumn:
                     return figures.expected;
-                case ZColumn:
+                case kZColumn:
                     return figures.z;
-                case GapColumn:
+                case kGapColumn:
                     return static_cast<qlonglong>(figures.gap);
                 default:
                     return figures.gapChance;
@@ -127,7 +127,7 @@ QVariant NumberFiguresModel::data(const QModelIndex& index, int role) const {
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
         case Qt::DecorationRole:
-            if (column != NumberColumn) {
+            if (column != kNumberColumn) {
                 return {};
             }
             return pocketIcons_[figures.number == 0 ? 0 : (IsRedNumber(figures.number) ? 1 : 2)];
@@ -142,7 +142,7 @@ QVariant NumberFiguresModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant NumberFiguresModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount) {
+    if (orientation != Qt::Horizontal || section < 0 || section >= kColumnCount) {
         return QAbstractTableModel::headerData(section, orientation, role);
     }
     switch (role) {

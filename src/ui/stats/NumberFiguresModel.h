@@ -19,13 +19,13 @@ class NumberFiguresModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     enum Column {
-        NumberColumn,
-        CountColumn,
-        ExpectedColumn,
-        ZColumn,
-        GapColumn,
-        GapChanceColumn,
-        ColumnCount
+        kNumberColumn,
+        kCountColumn,
+        kExpectedColumn,
+        kZColumn,
+        kGapColumn,
+        kGapChanceColumn,
+        kColumnCount
     };
     // The figure itself, for sorting; the number's place on the wheel in the number column.
     static constexpr int kSortRole = Qt::UserRole;

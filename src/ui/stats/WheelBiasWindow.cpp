@@ -106,8 +106,10 @@ void WheelBiasWindow::CreateControls() {
     }
     halfBox_->setToolTip("Compare the halves: a lasting bias shows in both, a passing run in one.");
     // The choices of the last run come back; each new choice is kept for the next.
-    for (auto [box, key] :
+    for (const auto& choice :
          {std::pair(windowBox_, Settings::kBiasSpins), std::pair(halfBox_, Settings::kBiasPart)}) {
+        QComboBox* box = choice.first;
+        const char* key = choice.second;
         const int kept = Settings().value(key, 0).toInt();
         box->setCurrentIndex(kept >= 0 && kept < box->count() ? kept : 0);
         connect(box, &QComboBox::currentIndexChanged, this,
@@ -196,13 +198,13 @@ void WheelBiasWindow::CreateTable() {
     table_->setWordWrap(false);
     // Columns as wide as their widest figure from the start, so that they do not
     // jump while the counts grow.
-    static constexpr const char* kWidest[NumberFiguresModel::ColumnCount] = {"00",     "000,000", "000,000.0",
-                                                                             "+00.00", "000,000", "0.00000"};
+    static constexpr const char* kWidest[NumberFiguresModel::kColumnCount] = {
+        "00", "000,000", "000,000.0", "+00.00", "000,000", "0.00000"};
     const int iconRoom = table_->style()->pixelMetric(QStyle::PM_SmallIconSize) + 6;
     int tableWidth = table_->frameWidth() * 2 + table_->verticalScrollBar()->sizeHint().width();
-    for (int column = 0; column < NumberFiguresModel::ColumnCount; ++column) {
+    for (int column = 0; column < NumberFiguresModel::kColumnCount; ++column) {
         const int text = table_->fontMetrics().horizontalAdvance(kWidest[column]) + 12 +
-                         (column == NumberFiguresModel::NumberColumn ? iconRoom : 0);
+                         (column == NumberFiguresModel::kNumberColumn ? iconRoom : 0);
         const int columnWidth = std::max(table_->horizontalHeader()->sectionSizeHint(column), text);
         table_->setColumnWidth(column, columnWidth);
         tableWidth += columnWidth;

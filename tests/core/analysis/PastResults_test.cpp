@@ -36,8 +36,8 @@ TEST_P(SearchRowTest, FindsTheFollowersOfTheLatestRun) {
         model.AddResult(n);
     }
     const PastResults results = SearchPastResults(model, row.category, row.runLength, row.depth);
-    EXPECT_EQ(results.List1, row.list1);
-    EXPECT_EQ(results.List2, row.list2);
+    EXPECT_EQ(results.list1, row.list1);
+    EXPECT_EQ(results.list2, row.list2);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -98,9 +98,9 @@ TEST(SearchPastResults, ListsHaveNoLengthLimit) {
         model.AddResult(i % 2 == 0 ? 1 : 3);  // all red
     }
     const PastResults results = SearchPastResults(model, "Color", 1, 1);
-    EXPECT_EQ(results.List1.size(), 2999u);
-    EXPECT_EQ(results.List2.size(), 2997u);
-    EXPECT_EQ(results.List1.back(), "R ");
+    EXPECT_EQ(results.list1.size(), 2999u);
+    EXPECT_EQ(results.list2.size(), 2997u);
+    EXPECT_EQ(results.list1.back(), "R ");
 }
 
 TEST(SearchPastResults, RunLengthBelowOneFindsNothing) {
@@ -109,8 +109,8 @@ TEST(SearchPastResults, RunLengthBelowOneFindsNothing) {
     for (int n : {1, 1, 1}) {
         model.AddResult(n);
     }
-    EXPECT_TRUE(SearchPastResults(model, "Number", 0, 2).List1.empty());
-    EXPECT_TRUE(SearchPastResults(model, "Number", -3, 2).List1.empty());
+    EXPECT_TRUE(SearchPastResults(model, "Number", 0, 2).list1.empty());
+    EXPECT_TRUE(SearchPastResults(model, "Number", -3, 2).list1.empty());
 }
 
 // The category is the exact text: a near miss is no category, and the user is told why.

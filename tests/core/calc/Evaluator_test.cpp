@@ -141,7 +141,7 @@ TEST(EvaluateTokens, LeavesItsInputUnchanged) {
     EXPECT_EQ(EvaluateTokens(body, variables), "-5");
     EXPECT_EQ(EvaluateTokens(body, variables), "-11");
     EXPECT_EQ(body[1].Text, "s");
-    EXPECT_EQ(body[1].Kind, tkName);
+    EXPECT_EQ(body[1].Kind, TokenKind::Name);
     EXPECT_EQ(body[5].Text, "-");
 }
 
@@ -161,7 +161,7 @@ TEST(Precedence, FollowsTheTokenText) {
                                                            {"^", 3}, {"sin", 4}, {"log10", 4}, {"=", 0},
                                                            {"", 0},  {"(", 0}};
     for (const auto& [text, precedence] : rows) {
-        EXPECT_EQ(Precedence(Token{text, tkOperator}), precedence) << text;
+        EXPECT_EQ(Precedence(Token{text, TokenKind::Operator}), precedence) << text;
     }
 }
 

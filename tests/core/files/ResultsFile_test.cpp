@@ -357,12 +357,12 @@ TEST(ResultsFileReaderTest, FeedingAheadKeepsOrder) {
 // Arbitrary bytes, rich in the ones the reader treats specially, never crash it
 // and read the same however they are cut.
 TEST(ResultsFileReaderTest, RandomBytesReadTheSameInAnyPieces) {
-    constexpr std::string_view alphabet("0123456789 \t\r\n,\".eE+-x\xEF\xBB\xBF\xFF\0", 27);
+    constexpr std::string_view kAlphabet("0123456789 \t\r\n,\".eE+-x\xEF\xBB\xBF\xFF\0", 27);
     std::mt19937 random(7);
     for (int round = 0; round < 2000; ++round) {
         std::string bytes(std::uniform_int_distribution<std::size_t>(0, 40)(random), ' ');
         for (char& c : bytes) {
-            c = alphabet[std::uniform_int_distribution<std::size_t>(0, alphabet.size() - 1)(random)];
+            c = kAlphabet[std::uniform_int_distribution<std::size_t>(0, kAlphabet.size() - 1)(random)];
         }
         const Outcome whole = ReadSplitAt(bytes, {});
         ASSERT_EQ(ReadInChunks(bytes, 1), whole) << "bytes of round " << round;

@@ -34,9 +34,9 @@ std::string RecordText(const NumberInfo& r) {
 class NumberTableRecord : public ::testing::TestWithParam<int> {};
 
 TEST_P(NumberTableRecord, ReadsBackAsTabled) {
-    static const NumberTable table = BuildNumberTable();
+    static const NumberTable kTable = BuildNumberTable();
     const int n = GetParam();
-    EXPECT_EQ(RecordText(table[n]), kExpectedRecords[n]);
+    EXPECT_EQ(RecordText(kTable[n]), kExpectedRecords[n]);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllNumbers, NumberTableRecord, ::testing::Range(0, kNumberCount));

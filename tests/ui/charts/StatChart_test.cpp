@@ -25,8 +25,8 @@ namespace orvanta {
 namespace {
 
 SpinTallies TalliesAfter(std::initializer_list<int> spins) {
-    static const NumberTable table = BuildNumberTable();
-    SpinModel model(table);
+    static const NumberTable kTable = BuildNumberTable();
+    SpinModel model(kTable);
     for (const int n : spins) {
         model.AddResult(n);
     }
