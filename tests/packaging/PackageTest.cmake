@@ -76,6 +76,7 @@ execute_process(
   COMMAND ${CMAKE_COMMAND} -E env
     QT_QPA_PLATFORM=offscreen
     XDG_DATA_HOME=${WORK_DIR}/data
+    XDG_CONFIG_HOME=${WORK_DIR}/config
     QT_PLUGIN_PATH=${PROBE_PLUGIN_DIR}
     QT_QPA_GENERIC_PLUGINS=orvantaprobe
     "ORVANTA_PROBE_HELP_TEXT=${HELP_TEXT}"

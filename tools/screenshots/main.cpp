@@ -45,9 +45,12 @@ void ShowPage(MainWindow& form, TabPage page) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    // The spins recorded for the pictures must not turn up as a user's recovery journal.
+    // The spins recorded for the pictures must not turn up as a user's recovery journal,
+    // and the pictures show a first run, whatever the user's own settings.
     const QTemporaryDir data;
     qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    const QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s OUTPUT_FOLDER [NAME_SUFFIX] [--maximised]\n", argv[0]);
@@ -68,8 +71,12 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "the window never showed\n");
         return 1;
     }
-    if (maximised && !form.isMaximized()) {
-        form.setGeometry(form.screen()->availableGeometry());  // no window manager to ask
+    // Without a window manager nobody carries out the maximise: the window takes the
+    // screen's free area itself.
+    if (maximised && form.size() != form.screen()->availableGeometry().size()) {
+        form.showNormal();
+        form.setGeometry(form.screen()->availableGeometry());
+        QTest::qWait(300);
     }
 
     // The same spins every time, so the pictures change only when the program does.

@@ -199,7 +199,9 @@ void DocumentCommands::FillRecentMenu() {
     }
     const QStringList files = recentFiles();
     // Files gone since are dropped for good.
-    Settings().setValue(Settings::kRecentFiles, files);
+    if (Settings settings; settings.value(Settings::kRecentFiles).toStringList() != files) {
+        settings.setValue(Settings::kRecentFiles, files);
+    }
     const QFontMetrics metrics(recentMenu_->font());
     for (int i = 0; i < files.size(); ++i) {
         const QString shown =
