@@ -98,14 +98,7 @@ bool DocumentCommands::LoadResultsFileFrom(const QString& path) {
             path, {[this](std::span<const std::int8_t> spins) { editor_.AppendLoaded(spins); }, closing_});
         const int waited =
             outcome.replaced && !closing_() ? editor_.EndLoad(path, outcome.ok) : editor_.AbandonLoad();
-        if (outcome.ok) {
-            RememberRecent(path);
-            ShowStatus(QStringLiteral("Loaded %1 from \"%2\".")
-                           .arg(SpinCountText(outcome.spins), QFileInfo(path).fileName()));
-        } else if (!outcome.message.isEmpty()) {
-            ShowStatus(outcome.message);
-            ShowFailure(outcome.message);
-        }
+        Report(outcome, path, "Loaded %1 from \"%2\".");
         if (waited > 0) {
             ShowStatus(QStringLiteral("%1 entered while the file was read %2 recorded after its spins.")
                            .arg(SpinCountText(waited), waited == 1 ? "was" : "were"));
@@ -120,15 +113,22 @@ bool DocumentCommands::SaveResultsFileTo(const QString& path) {
         const TransferOutcome outcome = orvanta::SaveResultsFile(path, editor_.model(), closing_);
         if (outcome.ok) {
             editor_.MarkSaved(path, editor_.version() == version);
-            RememberRecent(path);
-            ShowStatus(QStringLiteral("Saved %1 to \"%2\".")
-                           .arg(SpinCountText(outcome.spins), QFileInfo(path).fileName()));
-        } else if (!outcome.message.isEmpty()) {
-            ShowStatus(outcome.message);
-            ShowFailure(outcome.message);
         }
+        Report(outcome, path, "Saved %1 to \"%2\".");
         return outcome.ok;
     });
+}
+
+// A file read or written is the newest of the recent files; a failure is said on the
+// status line and in a message box, a stop for the closing window not at all.
+void DocumentCommands::Report(const TransferOutcome& outcome, const QString& path, const char* done) {
+    if (outcome.ok) {
+        RememberRecent(path);
+        ShowStatus(QString::fromLatin1(done).arg(SpinCountText(outcome.spins), QFileInfo(path).fileName()));
+    } else if (!outcome.message.isEmpty()) {
+        ShowStatus(outcome.message);
+        ShowFailure(outcome.message);
+    }
 }
 
 bool DocumentCommands::ConfirmUnsavedSpins(NextStep next) {

@@ -19,6 +19,7 @@ namespace orvanta {
 
 class HistoryEditor;
 class StatusLine;
+struct TransferOutcome;
 
 // The history as a document, the way desktop editors treat theirs: File > New, Open,
 // Open Recent, Save (the current file at once, a name asked only when there is none),
@@ -56,6 +57,8 @@ private:
     void UpdateCaption();
     void RememberRecent(const QString& path);
     void FillRecentMenu();
+    // done: what a success says ("Loaded %1 from \"%2\"."): the spins, the file's name.
+    void Report(const TransferOutcome& outcome, const QString& path, const char* done);
     void ShowStatus(const QString& text);
     void ShowFailure(const QString& message);
     // Runs one file command unless another is running; false when refused.
