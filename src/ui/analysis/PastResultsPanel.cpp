@@ -66,10 +66,21 @@ PastResultsPanel::PastResultsPanel(const SpinModel& model, QWidget* page, TabOrd
     TabControl::Place(depthSlider_, kDepthSliderBox);
     tabOrder.Set(depthSlider_, 4);
 
-    auto* calculate = Named(new QPushButton("Calculate", page), "cmdPastResultsCalc", "Calculate");
-    TabControl::Place(calculate, kCalculateButtonBox);
-    tabOrder.Set(calculate, 5);
-    connect(calculate, &QPushButton::clicked, this, &PastResultsPanel::CalcPastResults);
+    calculateButton_ = Named(new QPushButton("Calculate", page), "cmdPastResultsCalc", "Calculate");
+    TabControl::Place(calculateButton_, kCalculateButtonBox);
+    tabOrder.Set(calculateButton_, 5);
+    connect(calculateButton_, &QPushButton::clicked, this, &PastResultsPanel::CalcPastResults);
+}
+
+std::vector<QWidget*> PastResultsPanel::controls() const {
+    return {categoryBox_,
+            searchGrids_->grid(1),
+            searchGrids_->scrollBar(1),
+            searchGrids_->grid(2),
+            searchGrids_->scrollBar(2),
+            runLengthSlider_,
+            depthSlider_,
+            calculateButton_};
 }
 
 void PastResultsPanel::FillCategories() {

@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+#include <vector>
+
 #include "core/model/SpinModel.h"
 
 class QComboBox;
@@ -33,6 +35,8 @@ public:
     void CalcPastResults();
 
     QComboBox* categoryBox() const { return categoryBox_; }
+    // Every control of the panel, for the page's layout.
+    std::vector<QWidget*> controls() const;
     SearchGrids* searchGrids() const { return searchGrids_; }
 
 signals:
@@ -45,6 +49,7 @@ private:
     SearchGrids* searchGrids_;
     QSlider* runLengthSlider_;
     QSlider* depthSlider_;
+    QPushButton* calculateButton_;
 };
 
 }  // namespace orvanta

@@ -190,15 +190,12 @@ void MainPage::CreateLayout(QWidget* page) {
             return namesArranged_ ? tableNameLabels_[0]->geometry().translated(offset) : OnTable(stored);
         });
     }
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             resultsGrid_->grid(), resultsGrid_->scrollBar(), insertButton_, removeButton_, statusLine_,
-             pastResults_->categoryBox(), pastResults_->searchGrids()->grid(1),
-             pastResults_->searchGrids()->scrollBar(1), pastResults_->searchGrids()->grid(2),
-             pastResults_->searchGrids()->scrollBar(2)}) {
+    for (QWidget* control : std::initializer_list<QWidget*>{resultsGrid_->grid(), resultsGrid_->scrollBar(),
+                                                            insertButton_, removeButton_, statusLine_}) {
         layout_->Add(control);
     }
-    for (const char* name : {"sldLength", "sldDepth", "cmdPastResultsCalc"}) {
-        layout_->Add(page->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly));
+    for (QWidget* control : pastResults_->controls()) {
+        layout_->Add(control);
     }
 }
 
@@ -234,7 +231,6 @@ void MainPage::ApplyTheme() {
     tablePicture_->setPixmap(
         TablePicture(kThemeTable[static_cast<std::size_t>(themeSlider_->value() - 1)].tablePicture));
     background_ = BackgroundPicture(1);
-    ShowBackground();
     if (themeSlider_->value() == 1) {
         themeSlider_->setValue(2);
     }
@@ -242,8 +238,9 @@ void MainPage::ApplyTheme() {
     tableNameLabels_[0]->setText(FromStd(theme.caption));
     if (themeSlider_->value() >= 2 && theme.backgroundPicture != 0) {
         background_ = BackgroundPicture(theme.backgroundPicture);
-        ShowBackground();
     }
+    // Shown once the theme is settled: a grown background is made anew each time.
+    ShowBackground();
     for (std::size_t i = 1; i < tableNameLabels_.size(); ++i) {
         tableNameLabels_[i]->setText(tableNameLabels_[0]->text());
     }
